@@ -1,0 +1,174 @@
+#include "app/platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace zelk {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(Platform::Icon icon) {
+    switch (icon) {
+    case Platform::Icon::Information:
+        return QMessageBox::Information;
+    case Platform::Icon::Warning:
+        return QMessageBox::Warning;
+    case Platform::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Files larger than this are refused rather than exhausting memory.
+constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
+
+} // namespace
+
+void QtPlatform::message(QWidget* parent, const QString& text, const QString& title, Icon icon) {
+    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& text,
+                                            const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString QtPlatform::prompt(QWidget* parent, const QString& label, const QString& title) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
+    return ok ? answer : QString();
+}
+
+// The file dialogs are Qt's own (not the desktop's), so they remember nothing
+// between runs and behave the same under every desktop and in tests.
+std::optional<QString> QtPlatform::openFileName(QWidget* parent, const QStringList& filters) {
+    QFileDialog dialog(parent, QStringLiteral("Open"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& preset,
+                                                const QStringList& filters) {
+    QFileDialog dialog(parent, QStringLiteral("Save As"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (!preset.isEmpty())
+        dialog.selectFile(preset);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtPlatform::color(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("Color"),
+                                                 QColorDialog::DontUseNativeDialog);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QFont> QtPlatform::font(QWidget* parent, const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Font"),
+                                              QFontDialog::DontUseNativeDialog);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
+}
+
+bool QtPlatform::print(QWidget* parent, QTextDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    document.print(&printer);
+    return true;
+}
+
+QString QtPlatform::clipboardText() {
+    return QApplication::clipboard()->text();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QApplication::clipboard()->setText(text);
+}
+
+std::optional<QByteArray> QtPlatform::readFile(const QString& path, QString& error) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        error = QStringLiteral("It is a folder, not a file.");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > kMaxFileBytes) {
+        error = QStringLiteral("The file is larger than 64 MiB.");
+        return std::nullopt;
+    }
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return data;
+}
+
+bool QtPlatform::writeFile(const QString& path, const QByteArray& data, QString& error) {
+    if (QFileInfo(path).isDir()) {
+        error = QStringLiteral("It is a folder, not a file.");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (file.write(data) != data.size()) {
+        error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace zelk

@@ -1,0 +1,75 @@
+#include "app/screen_window.h"
+
+#include "app/platform.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace zelk {
+
+ScreenWindow::ScreenWindow(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    services_.screens.release(this);
+    event->accept();
+}
+
+char ScreenWindow::decimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
+}
+
+void ScreenWindow::showEntryError(const EntryError& error) {
+    services_.platform.message(this, QString::fromStdString(error.prompt),
+                               QString::fromStdString(error.title));
+    if (auto* field = findChild<QWidget*>(QString::fromStdString(error.field)))
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+QLineEdit* ScreenWindow::makeEntry(const QString& name, const QString& toolTip) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setAccessibleName(name);
+    if (!toolTip.isEmpty())
+        field->setToolTip(toolTip);
+    return field;
+}
+
+QLineEdit* ScreenWindow::makeResult(const QString& name) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setAccessibleName(name);
+    field->setEnabled(false);
+    field->setStyleSheet(QString::fromLatin1(ui::kResultStyle));
+    return field;
+}
+
+QLabel* ScreenWindow::makeLabel(const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton* ScreenWindow::makeButton(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::string ScreenWindow::text(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+
+void ScreenWindow::setText(QLineEdit* field, const std::string& value) {
+    field->setText(QString::fromStdString(value));
+}
+
+} // namespace zelk

@@ -1,0 +1,173 @@
+#include "app/license_window.h"
+#include "app/spray_menu.h"
+#include "screens/pressdrop.h"
+#include "ui_support.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+using namespace zelk;
+using namespace zelk::test;
+
+class MainMenuTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Session> s;
+    SprayMenu* menu = nullptr;
+    QListWidget* list = nullptr;
+
+    void clickEntry(int row) {
+        QListWidgetItem* item = list->item(row);
+        QVERIFY(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+
+private slots:
+    void init() {
+        s = std::make_unique<Session>();
+        s->program->start();
+        menu = s->screens().find<SprayMenu>();
+        QVERIFY2(menu, "the main menu was not created");
+        list = child<QListWidget>(menu, "List1");
+        QVERIFY2(list, "List1 missing");
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+    }
+
+    void cleanup() {
+        s.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void startsOnTheMenuAlone() {
+        QCOMPARE(menu->objectName(), QStringLiteral("SprayMenu"));
+        QCOMPARE(menu->windowTitle(), QStringLiteral("Menu - Metric"));
+        QCOMPARE(s->screens().windows().size(), std::size_t(1));
+        QCOMPARE(child<QLabel>(menu, "Label1")->text(),
+                 QStringLiteral("Zelk Sprayer Calibration Tool"));
+        QCOMPARE(child<QLabel>(menu, "Label2")->text(), QStringLiteral("Select Desired Function"));
+        QCOMPARE(child<QLabel>(menu, "Label4")->text(), QStringLiteral("Metric Version"));
+        QVERIFY(child(menu, "Image1"));
+    }
+
+    void listsTheNineEntriesInOrder() {
+        const QStringList expected = {"Enter Information", "Nozzle Uniformity",
+                                      "Speed Calculator",  "Area Calculator",
+                                      "Application Rate",  "Tank Mixing",
+                                      "Select Correct Nozzle", "Nozzle Pressure Drop",
+                                      "Print Report"};
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        QCOMPARE(shown, expected);
+        QVERIFY(!list->isSortingEnabled());
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+
+    void aSecondClickRaisesTheSameScreenWithItsFields() {
+        clickEntry(7);
+        auto* screen = s->screens().find<pressdrop>();
+        QVERIFY2(screen, "Nozzle Pressure Drop did not open pressdrop");
+        QVERIFY(screen->isVisible());
+        typeInto(screen, "Text1", "3");
+
+        clickEntry(7);
+        QCOMPARE(s->screens().find<pressdrop>(), screen);
+        QCOMPARE(textOf(screen, "Text1"), QStringLiteral("3"));
+        QVERIFY(list->item(7)->isSelected());
+    }
+
+    void closingAndReopeningGivesEmptyFields() {
+        clickEntry(7);
+        QPointer<pressdrop> first = s->screens().find<pressdrop>();
+        QVERIFY(first);
+        typeInto(first, "Text1", "3");
+        closeWindow(first);
+        QVERIFY(first.isNull());
+        QVERIFY(!s->screens().find<pressdrop>());
+
+        clickEntry(7);
+        auto* second = s->screens().find<pressdrop>();
+        QVERIFY(second);
+        QCOMPARE(textOf(second, "Text1"), QString());
+    }
+
+    void theDownKeyOpensTheNextEntry() {
+        list->setFocus();
+        list->setCurrentRow(6);
+        QVERIFY(!s->screens().find<pressdrop>());
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 7);
+        auto* screen = s->screens().find<pressdrop>();
+        QVERIFY2(screen, "moving down onto Nozzle Pressure Drop did not open it");
+        QVERIFY(screen->isVisible());
+    }
+
+    void helpAndAboutShowTheirNotices() {
+        auto* help = menu->menuBar()->findChild<QAction*>("Contact");
+        auto* about = menu->menuBar()->findChild<QAction*>("Zelk");
+        auto* license = menu->menuBar()->findChild<QAction*>("Licensetxt");
+        QVERIFY(help && about && license);
+        QCOMPARE(help->text(), QStringLiteral("Help"));
+        QCOMPARE(about->text(), QStringLiteral("About"));
+        QCOMPARE(license->text(), QStringLiteral("License"));
+        QVERIFY(!help->menu() && !about->menu() && !license->menu());
+
+        help->trigger();
+        about->trigger();
+        QCOMPARE(s->platform.shown.size(), 2);
+        const auto& helpShown = s->platform.shown[0];
+        QCOMPARE(helpShown.text,
+                 QStringLiteral("Report Software Problems to: support@zelk.example"));
+        QCOMPARE(helpShown.title, QStringLiteral("Program Information"));
+        QCOMPARE(helpShown.icon, Platform::Icon::None);
+        const auto& aboutShown = s->platform.shown[1];
+        QVERIFY(aboutShown.text.contains("2026") && aboutShown.text.contains("Zelk"));
+        QVERIFY(!aboutShown.text.contains('\n'));
+        QCOMPARE(aboutShown.title, QStringLiteral("Program Information"));
+    }
+
+    void theLicenceWindowFollowsItsResizeRule() {
+        menu->findChild<QAction*>("Licensetxt")->trigger();
+        auto* window = s->screens().find<frmLicense>();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("End User License"));
+        auto* rtf = child<QPlainTextEdit>(window, "rtf");
+        QVERIFY(rtf);
+        QVERIFY2(rtf->toPlainText().size() > 5000, "the licence text is missing");
+        QCOMPARE(rtf->pos(), QPoint(16, 48));
+
+        window->resize(600, 500);
+        QCOMPARE(rtf->size(), QSize(600 - 30, 500 - 100));
+        // Under 1500 twips of height nothing changes, not even the width.
+        window->resize(300, 90);
+        QCOMPARE(rtf->size(), QSize(600 - 30, 500 - 100));
+        window->resize(500, 400);
+        QCOMPARE(rtf->size(), QSize(500 - 30, 400 - 100));
+        // A width under 450 twips: the height follows, the width stays.
+        window->resize(20, 300);
+        QCOMPARE(rtf->size(), QSize(500 - 30, 300 - 100));
+
+        // What the operator types is not kept for the next window.
+        rtf->setPlainText("scribbled");
+        closeWindow(window);
+        menu->findChild<QAction*>("Licensetxt")->trigger();
+        window = s->screens().find<frmLicense>();
+        QVERIFY(window);
+        QCOMPARE(child<QPlainTextEdit>(window, "rtf")->toPlainText(), frmLicense::licenseText());
+    }
+
+    void hiddenScreensDoNotKeepTheProgramAlive() {
+        s->screens().get<pressdrop>(); // created hidden, as a hand-off would
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        menu->close();
+        QCOMPARE(lastClosed.count(), 1);
+    }
+};
+
+QTEST_MAIN(MainMenuTest)
+#include "main_menu_test.moc"
