@@ -36,7 +36,7 @@ void AppendCompany(std::string& out, const JobRecord& r) {
 }
 
 void AppendNozzle(std::string& out, const JobRecord& r) {
-    // Without the variation the test was never completed: the rest of the group is not shown.
+    // The variation is the group's key line: without it nothing else of the group is shown.
     if (r.nozzleVariation.empty()) {
         out += "\n  Nozzle Uniformity Screen Results\n";
         out += kNotEntered;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ JobRecord WorkedExampleRecord() {
     r.infoCompany = ReportLine("Company Name - ", "Example Turf Care");
     r.infoAddress1 = ReportLine("Address 1 - ", "100 Main Street");
     r.infoCity = ReportLine("City - ", "Springfield");
-    r.infoStateZip = ReportLine("State - ", "OH  Zip Code - 44101");
+    r.infoStateZip = "State - OH  Zip Code - 44101\n"; // state and postal code share a line
     r.infoPhone = ReportLine("Phone Number - ", "555-0100");
     r.infoDate = ReportLine("Date - ", "6/12/2010");
     r.infoApplicator = ReportLine("Applicator Name:  ", "Crew 2");
@@ -287,6 +288,11 @@ struct SectionCase {
     Section section;
     std::string expected; // the whole text of that section
 };
+
+// The row's name, not a dump of its bytes, when a check fails.
+void PrintTo(const SectionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BuildReportSectionTest : public testing::TestWithParam<SectionCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -15,6 +16,11 @@ struct Case {
     std::string input;
     std::string expected;
 };
+
+// The row's name, not a dump of its bytes, when a check fails.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::string CaseName(const testing::TestParamInfo<Case>& info) {
     return info.param.name;
@@ -84,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"mixed_file_read_whole_as_cp1252", "\xC3\xA9 \xE9", "Ã© é"},
                     Case{"utf8_cut_short_at_end", "ab\xC3", "abÃ"},
                     Case{"overlong_form_rejected", "\xC0\xAF", "À¯"},
+                    Case{"three_byte_overlong_rejected", "\xE0\x80\xAF", "à€¯"},
+                    Case{"four_byte_overlong_rejected", "\xF0\x8F\xBF\xBF", "ð\xC2\x8F¿¿"},
                     Case{"surrogate_rejected", "\xED\xA0\x80", "í\xC2\xA0€"},
                     Case{"above_highest_code_point_rejected", "\xF4\x90\x80\x80", "ô\xC2\x90€€"},
                     Case{"lone_continuation_byte", "\x80", "€"}),
@@ -93,6 +101,10 @@ struct Document {
     const char* name;
     std::string text;
 };
+
+void PrintTo(const Document& d, std::ostream* os) {
+    *os << d.name;
+}
 
 class RoundTripTest : public testing::TestWithParam<Document> {};
 
