@@ -9,6 +9,12 @@
 
 #include <cmath>
 
+// The resources live in a static library, so the linker keeps them only when
+// something refers to them; this reference does.
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace zelk {
 
 frmLicense::frmLicense(Services& services) : services_(services) {
@@ -25,6 +31,7 @@ frmLicense::frmLicense(Services& services) : services_(services) {
 }
 
 QString frmLicense::licenseText() {
+    initResources();
     QFile file(QStringLiteral(":/license.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -88,6 +88,17 @@ close_window() {
     keys alt+F4
 }
 
+# close_all_windows: closes every visible window of the program, one by one.
+close_all_windows() {
+    local id i
+    for i in $(seq 1 40); do
+        id=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null | head -n 1 || true)
+        [[ -z "$id" ]] && return 0
+        close_window "$id"
+    done
+    fail "windows were still open after 40 closes"
+}
+
 keys() {
     xdotool key --clearmodifiers --delay 60 "$@"
     sleep 0.2

@@ -11,10 +11,15 @@ focus_window "$menu"
 sleep 0.5
 screenshot_window "$menu" main-menu
 
-# The list has the focus: Home selects the first entry, seven Downs reach
-# "Nozzle Pressure Drop" (each move opens the entry it lands on).
-keys Tab Home
-for _ in 1 2 3 4 5 6 7; do keys Down; done
+# Home selects the first entry and each Down moves one entry on; every move
+# opens the entry it lands on, and the new screen takes the focus, so the
+# menu is brought back before each key.
+focus_window "$menu"
+keys Home
+for _ in 1 2 3 4 5 6 7; do
+    focus_window "$menu"
+    keys Down
+done
 screen=$(wait_window "Pressure Drop - Metric")
 focus_window "$screen"
 
@@ -32,8 +37,8 @@ if grep -iE 'error|fatal' "$ARTIFACTS/program.log"; then fail "the program repor
 
 close_window "$menu"
 wait_no_window "Menu - Metric"
-# The screen stays open after the menu closes; the program ends with it.
-kill -0 "$PROGRAM_PID" || fail "the program ended while a screen was still open"
-close_window "$screen"
+# The screens stay open after the menu closes; the program ends with the last.
+kill -0 "$PROGRAM_PID" || fail "the program ended while screens were still open"
+close_all_windows
 wait_exit 5
 echo "e2e pressdrop: passed"
