@@ -1,0 +1,71 @@
+// The travel speed calculation and its job record group.
+#include "calc/speed.h"
+
+#include "app/numeric.h"
+
+#include <optional>
+
+namespace zelk {
+
+namespace {
+
+EntryError DistanceError() {
+    return EntryError{"Text1", "Please Enter Distance"};
+}
+EntryError TimeError() {
+    return EntryError{"Text2", "Enter Timd"};
+}
+
+// Metres per second to kilometres per hour.
+constexpr double kKmhPerMetrePerSecond = 3.6;
+
+} // namespace
+
+// A step that cannot produce a number is reported like an entry error on the
+// field concerned: an entry beyond double precision on that field, an
+// overflowing product on the distance, and a time that is numerically zero
+// or so small that the quotient overflows on the time.
+Outcome<std::string> TravelSpeed(std::string_view text1, std::string_view text2,
+                                 char decimalSeparator) {
+    using namespace numeric;
+    if (!PassesEntryRule(text1, decimalSeparator)) {
+        return DistanceError();
+    }
+    if (!PassesEntryRule(text2, decimalSeparator)) {
+        return TimeError();
+    }
+
+    const std::optional<double> distance = ToDouble(text1, decimalSeparator);
+    if (!distance) {
+        return DistanceError();
+    }
+    const std::optional<double> time = ToDouble(text2, decimalSeparator);
+    if (!time) {
+        return TimeError();
+    }
+
+    const std::optional<double> product = Mul(*distance, kKmhPerMetrePerSecond);
+    if (!product) {
+        return DistanceError();
+    }
+    const std::optional<double> speed = Div(*product, *time);
+    if (!speed) {
+        return TimeError();
+    }
+    return FormatDouble(RoundHalfEven(*speed, 2), decimalSeparator);
+}
+
+void ClearSpeedGroup(JobRecord& record) {
+    record.speedDistance.clear();
+    record.speedTime.clear();
+    record.speedKmh.clear();
+}
+
+void StoreSpeedGroup(JobRecord& record, std::string_view text1, std::string_view text2,
+                     std::string_view text3) {
+    StoreLine(record.speedDistance, "Distance Traveled in Meters - ", text1);
+    StoreLine(record.speedTime, "Time in Seconds - ", text2);
+    StoreLine(record.speedKmh, "km/h - ", text3);
+}
+
+} // namespace zelk
