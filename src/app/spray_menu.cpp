@@ -1,10 +1,17 @@
 #include "app/spray_menu.h"
 
+#include "app/info_screen.h"
 #include "app/license_window.h"
 #include "app/logo.h"
 #include "app/platform.h"
 #include "app/screen_window.h"
+#include "screens/area.h"
+#include "screens/nozzle.h"
+#include "screens/nozzle_output.h"
 #include "screens/pressdrop.h"
+#include "screens/rate.h"
+#include "screens/speed_calc.h"
+#include "screens/tank_mix.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -104,9 +111,9 @@ SprayMenu::SprayMenu(Services& services) : services_(services) {
 
 const QStringList& SprayMenu::entries() {
     static const QStringList names = {
-        QStringLiteral("Enter Information"), QStringLiteral("Nozzle Uniformity"),
-        QStringLiteral("Speed Calculator"),  QStringLiteral("Area Calculator"),
-        QStringLiteral("Application Rate"),  QStringLiteral("Tank Mixing"),
+        QStringLiteral("Enter Information"),     QStringLiteral("Nozzle Uniformity"),
+        QStringLiteral("Speed Calculator"),      QStringLiteral("Area Calculator"),
+        QStringLiteral("Application Rate"),      QStringLiteral("Tank Mixing"),
         QStringLiteral("Select Correct Nozzle"), QStringLiteral("Nozzle Pressure Drop"),
         QStringLiteral("Print Report")};
     return names;
@@ -127,6 +134,27 @@ void SprayMenu::List1_Click() {
 
 void SprayMenu::runEntry(int index) {
     switch (index) {
+    case 0:
+        services_.screens.show<FrmInfo>();
+        break;
+    case 3:
+        services_.screens.show<frmArea>();
+        break;
+    case 6:
+        services_.screens.show<Nozzleoutput>();
+        break;
+    case 1:
+        services_.screens.show<Nozzle>();
+        break;
+    case 5:
+        services_.screens.show<Calibrate>();
+        break;
+    case 2:
+        services_.screens.show<speedCalc>();
+        break;
+    case 4:
+        services_.screens.show<Rate>();
+        break;
     case 7:
         services_.screens.show<pressdrop>();
         break;
@@ -136,8 +164,8 @@ void SprayMenu::runEntry(int index) {
 }
 
 void SprayMenu::Contact_Click() {
-    services_.platform.message(this, QStringLiteral("Report Software Problems to: ") +
-                                         kSupportAddress,
+    services_.platform.message(this,
+                               QStringLiteral("Report Software Problems to: ") + kSupportAddress,
                                QStringLiteral("Program Information"));
 }
 
