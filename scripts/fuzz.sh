@@ -8,9 +8,13 @@ seconds=${1:-30}
 build=${ZELK_FUZZ_BUILD_DIR:-$root/build-fuzz}
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZELK_FUZZ=ON -DZELK_BUILD_UI=OFF -DZELK_WERROR="${ZELK_WERROR:-OFF}" >/dev/null
-cmake --build "$build" -j"$(nproc)" >/dev/null
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+if ! cmake --build "$build" -j"$(nproc)" >"$scratch/build.log" 2>&1; then
+    cat "$scratch/build.log" >&2
+    echo "fuzz: build failed" >&2
+    exit 1
+fi
 status=0
 for target in "$build"/bin/fuzz_*; do
     name=$(basename "$target")
