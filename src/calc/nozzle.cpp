@@ -153,18 +153,22 @@ CatchOutcome EvaluateCatchTest(const CatchEntries& entries, char decimalSeparato
     }
     const std::optional<double> lowLimit = Mul(*shown, *lowFactor);
     const std::optional<double> highLimit = Mul(*shown, *highFactor);
-    const std::optional<float> minimum = lowLimit ? NarrowToSingle(*lowLimit) : std::nullopt;
-    const std::optional<float> maximum = highLimit ? NarrowToSingle(*highLimit) : std::nullopt;
-    if (!minimum || !maximum) {
+    const std::optional<float> minimumLimit = lowLimit ? NarrowToSingle(*lowLimit) : std::nullopt;
+    const std::optional<float> maximumLimit = highLimit ? NarrowToSingle(*highLimit) : std::nullopt;
+    if (!minimumLimit || !maximumLimit) {
         return VariationError();
     }
-    results.summary.minimum = FormatSingle(*minimum, decimalSeparator);
-    results.summary.maximum = FormatSingle(*maximum, decimalSeparator);
+    // Plain values from here: g++ 12 at -O2 cannot see through the optionals
+    // in the loop and warns (maybe-uninitialized), which -Werror turns fatal.
+    const float minimum = *minimumLimit;
+    const float maximum = *maximumLimit;
+    results.summary.minimum = FormatSingle(minimum, decimalSeparator);
+    results.summary.maximum = FormatSingle(maximum, decimalSeparator);
 
     for (std::size_t i = 0; i < kNozzles; ++i) {
         const float value = values[i];
-        results.low[i] = value > 0.0F && value < *minimum;
-        results.high[i] = value > *maximum && value > 0.0F;
+        results.low[i] = value > 0.0F && value < minimum;
+        results.high[i] = value > maximum && value > 0.0F;
     }
     return results;
 }
