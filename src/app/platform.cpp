@@ -9,10 +9,12 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace zelk {
 
@@ -118,8 +120,17 @@ bool QtPlatform::print(QWidget* parent, QTextDocument& document) {
     return true;
 }
 
+// Only plain text is taken; a clipboard holding nothing but formatted text
+// gives that text without its formatting.
 QString QtPlatform::clipboardText() {
-    return QApplication::clipboard()->text();
+    const QClipboard* clipboard = QApplication::clipboard();
+    const QString text = clipboard->text();
+    if (!text.isEmpty())
+        return text;
+    const QMimeData* data = clipboard->mimeData();
+    if (data && data->hasHtml())
+        return QTextDocumentFragment::fromHtml(data->html()).toPlainText();
+    return {};
 }
 
 void QtPlatform::setClipboardText(const QString& text) {

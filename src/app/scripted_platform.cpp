@@ -1,5 +1,6 @@
 #include "app/scripted_platform.h"
 
+#include <QPrinter>
 #include <QTextDocument>
 
 namespace zelk {
@@ -50,6 +51,12 @@ bool ScriptedPlatform::print(QWidget*, QTextDocument& document) {
     const bool accepted = !printAnswers.isEmpty() && printAnswers.dequeue();
     if (accepted)
         printedPages = document.pageCount();
+    if (accepted && !printToPdf.isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToPdf);
+        document.print(&printer);
+    }
     return accepted;
 }
 

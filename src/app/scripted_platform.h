@@ -20,9 +20,9 @@ public:
         Icon icon = Icon::None;
     };
 
-    QQueue<Answer> answers;                    // for askYesNoCancel
-    QQueue<QString> promptAnswers;             // for prompt
-    QQueue<std::optional<QString>> fileNames;  // for openFileName / saveFileName
+    QQueue<Answer> answers;                   // for askYesNoCancel
+    QQueue<QString> promptAnswers;            // for prompt
+    QQueue<std::optional<QString>> fileNames; // for openFileName / saveFileName
     QQueue<std::optional<QColor>> colors;
     QQueue<std::optional<QFont>> fonts;
     QQueue<bool> printAnswers;
@@ -33,6 +33,8 @@ public:
     QColor lastInitialColor;
     QFont lastInitialFont;
     int printedPages = 0;
+    // When set, an accepted print really prints the document, to this PDF file.
+    QString printToPdf;
 
     // In-memory files; a path listed in failingWrites refuses to be written.
     QMap<QString, QByteArray> files;

@@ -5,6 +5,7 @@
 #include "app/logo.h"
 #include "app/platform.h"
 #include "app/screen_window.h"
+#include "editor/print_report.h"
 #include "screens/area.h"
 #include "screens/nozzle.h"
 #include "screens/nozzle_output.h"
@@ -157,6 +158,9 @@ void SprayMenu::runEntry(int index) {
         break;
     case 7:
         services_.screens.show<pressdrop>();
+        break;
+    case 8:
+        PrintReport(services_);
         break;
     default:
         break;
