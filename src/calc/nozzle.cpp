@@ -60,15 +60,11 @@ std::string NozzleFieldName(int nozzle) {
 // as the steps are ordered.
 CatchOutcome EvaluateCatchTest(const CatchEntries& entries, char decimalSeparator) {
     using namespace numeric;
-    if (!PassesEntryRule(entries.variation, decimalSeparator)) {
-        return VariationError();
-    }
-    if (!PassesEntryRule(entries.catchTime, decimalSeparator)) {
-        return CatchTimeError();
-    }
-    if (!PassesEntryRule(entries.pressure, decimalSeparator)) {
-        return PressureError();
-    }
+    if (auto error = CheckEntries({{entries.variation, VariationError()},
+                                   {entries.catchTime, CatchTimeError()},
+                                   {entries.pressure, PressureError()}},
+                                  decimalSeparator))
+        return *error;
 
     const std::optional<double> percent = ToDouble(entries.variation, decimalSeparator);
     if (!percent) {

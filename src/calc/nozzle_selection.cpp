@@ -61,15 +61,10 @@ Outcome<NozzleRange> Range(const std::string& flowText, char decimalSeparator) {
 Outcome<NozzleFlows> NozzleSelection(std::string_view text1, std::string_view text2,
                                      std::string_view text3, char decimalSeparator) {
     using namespace numeric;
-    if (!PassesEntryRule(text1, decimalSeparator)) {
-        return RateError();
-    }
-    if (!PassesEntryRule(text2, decimalSeparator)) {
-        return SpeedError();
-    }
-    if (!PassesEntryRule(text3, decimalSeparator)) {
-        return SpacingError();
-    }
+    if (auto error =
+            CheckEntries({{text1, RateError()}, {text2, SpeedError()}, {text3, SpacingError()}},
+                         decimalSeparator))
+        return *error;
 
     const std::optional<float> rate = ToSingle(text1, decimalSeparator);
     if (!rate) {

@@ -1,7 +1,11 @@
 // What every calculation returns: the results, or the entry error to show.
 #pragma once
 
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <variant>
 
 namespace zelk {
@@ -15,5 +19,11 @@ struct EntryError {
 };
 
 template <class Results> using Outcome = std::variant<EntryError, Results>;
+
+// A screen's entry check: the fields in their order, each with its text and
+// the error it reports; the first text that fails the entry rule wins.
+std::optional<EntryError>
+CheckEntries(std::initializer_list<std::pair<std::string_view, EntryError>> fields,
+             char decimalSeparator);
 
 } // namespace zelk

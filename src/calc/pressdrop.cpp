@@ -43,15 +43,10 @@ EntryError FlowError() {
 Outcome<std::string> PressureDrop(std::string_view text1, std::string_view text2,
                                   std::string_view text3, char decimalSeparator) {
     using namespace numeric;
-    if (!PassesEntryRule(text1, decimalSeparator)) {
-        return PressureError();
-    }
-    if (!PassesEntryRule(text2, decimalSeparator)) {
-        return CatchError();
-    }
-    if (!PassesEntryRule(text3, decimalSeparator)) {
-        return FlowError();
-    }
+    if (auto error =
+            CheckEntries({{text1, PressureError()}, {text2, CatchError()}, {text3, FlowError()}},
+                         decimalSeparator))
+        return *error;
 
     const std::optional<double> pressure = ToDouble(text1, decimalSeparator);
     if (!pressure) {

@@ -30,15 +30,10 @@ EntryError SpacingError() {
 Outcome<std::string> CalibrationRate(std::string_view text1, std::string_view text2,
                                      std::string_view text3, char decimalSeparator) {
     using namespace numeric;
-    if (!PassesEntryRule(text1, decimalSeparator)) {
-        return FlowError();
-    }
-    if (!PassesEntryRule(text2, decimalSeparator)) {
-        return SpeedError();
-    }
-    if (!PassesEntryRule(text3, decimalSeparator)) {
-        return SpacingError();
-    }
+    if (auto error =
+            CheckEntries({{text1, FlowError()}, {text2, SpeedError()}, {text3, SpacingError()}},
+                         decimalSeparator))
+        return *error;
 
     const std::optional<float> flow = ToSingle(text1, decimalSeparator);
     if (!flow) {

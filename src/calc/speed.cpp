@@ -28,12 +28,9 @@ constexpr double kKmhPerMetrePerSecond = 3.6;
 Outcome<std::string> TravelSpeed(std::string_view text1, std::string_view text2,
                                  char decimalSeparator) {
     using namespace numeric;
-    if (!PassesEntryRule(text1, decimalSeparator)) {
-        return DistanceError();
-    }
-    if (!PassesEntryRule(text2, decimalSeparator)) {
-        return TimeError();
-    }
+    if (auto error =
+            CheckEntries({{text1, DistanceError()}, {text2, TimeError()}}, decimalSeparator))
+        return *error;
 
     const std::optional<double> distance = ToDouble(text1, decimalSeparator);
     if (!distance) {

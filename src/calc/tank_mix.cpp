@@ -40,15 +40,10 @@ std::string ThreeDecimals(double value, char separator) {
 Outcome<TankMixResults> TankMix(std::string_view text1, std::string_view text2,
                                 std::string_view text8, char decimalSeparator) {
     using namespace numeric;
-    if (!PassesEntryRule(text1, decimalSeparator)) {
-        return ProductRateError();
-    }
-    if (!PassesEntryRule(text2, decimalSeparator)) {
-        return SprayerRateError();
-    }
-    if (!PassesEntryRule(text8, decimalSeparator)) {
-        return AreaError();
-    }
+    if (auto error = CheckEntries(
+            {{text1, ProductRateError()}, {text2, SprayerRateError()}, {text8, AreaError()}},
+            decimalSeparator))
+        return *error;
 
     const std::optional<double> p = ToDouble(text1, decimalSeparator);
     if (!p) {
