@@ -5,6 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZELK_BUILD_DIR:-$root/build}
+# Let ccache share objects between clones of the repository.
+export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} \
     -DZELK_WERROR="${ZELK_WERROR:-OFF}" -DZELK_SANITIZE="${ZELK_SANITIZE:-OFF}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
