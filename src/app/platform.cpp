@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
@@ -34,8 +37,53 @@ QMessageBox::Icon toQtIcon(Platform::Icon icon) {
 
 // Files larger than this are refused rather than exhausting memory.
 constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
+// Reads go piece by piece, so a file that reports no size (as many of the
+// system's own files do) still stops at the limit.
+constexpr qint64 kReadPiece = qint64(1024) * 1024;
+
+QString TooLarge() {
+    return QStringLiteral("The file is larger than 64 MiB.");
+}
+
+// The checks shared by reading and writing: a folder, a device or a pipe is
+// never a document (reading one could block or never end).
+bool IsDocumentPath(const QFileInfo& info, QString& error) {
+    if (info.isDir()) {
+        error = QStringLiteral("It is a folder, not a file.");
+        return false;
+    }
+    if (info.exists() && !info.isFile()) {
+        error = QStringLiteral("It is not a regular file.");
+        return false;
+    }
+    return true;
+}
 
 } // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() = default;
+
+// Qt's own file dialog saves its last folder, history and column widths, and
+// the colour dialog its custom colours, in QtProject.conf in the user's
+// configuration folder. The program keeps nothing between runs, so those
+// settings go to a folder made for this run and removed with the platform.
+// Should no such folder be possible, the path lies under /dev/null, where
+// nothing can ever be created.
+void QtPlatform::keepDialogStateForThisRun() {
+    // The temporary folder's path is empty when that folder does not exist;
+    // a folder made from it would land at the root.
+    if (!dialogState_ && !QDir::tempPath().isEmpty())
+        dialogState_ =
+            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zelk-XXXXXX"));
+    const QString folder = dialogState_ && dialogState_->isValid()
+                               ? dialogState_->path()
+                               : QStringLiteral("/dev/null/zelk");
+    // Set before every dialog: the path is the process's, not this object's.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder);
+}
 
 void QtPlatform::message(QWidget* parent, const QString& text, const QString& title, Icon icon) {
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
@@ -64,9 +112,10 @@ QString QtPlatform::prompt(QWidget* parent, const QString& label, const QString&
     return ok ? answer : QString();
 }
 
-// The file dialogs are Qt's own (not the desktop's), so they remember nothing
-// between runs and behave the same under every desktop and in tests.
+// The file dialogs are Qt's own (not the desktop's), so they behave the same
+// under every desktop and in tests, and what they remember stays in this run.
 std::optional<QString> QtPlatform::openFileName(QWidget* parent, const QStringList& filters) {
+    keepDialogStateForThisRun();
     QFileDialog dialog(parent, QStringLiteral("Open"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -79,6 +128,7 @@ std::optional<QString> QtPlatform::openFileName(QWidget* parent, const QStringLi
 
 std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& preset,
                                                 const QStringList& filters) {
+    keepDialogStateForThisRun();
     QFileDialog dialog(parent, QStringLiteral("Save As"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -92,6 +142,7 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& 
 }
 
 std::optional<QColor> QtPlatform::color(QWidget* parent, const QColor& initial) {
+    keepDialogStateForThisRun();
     const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("Color"),
                                                  QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
@@ -138,21 +189,27 @@ void QtPlatform::setClipboardText(const QString& text) {
 }
 
 std::optional<QByteArray> QtPlatform::readFile(const QString& path, QString& error) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        error = QStringLiteral("It is a folder, not a file.");
+    if (!IsDocumentPath(QFileInfo(path), error))
         return std::nullopt;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return std::nullopt;
     }
     if (file.size() > kMaxFileBytes) {
-        error = QStringLiteral("The file is larger than 64 MiB.");
+        error = TooLarge();
         return std::nullopt;
     }
-    QByteArray data = file.readAll();
+    QByteArray data;
+    data.reserve(static_cast<qsizetype>(file.size()));
+    for (QByteArray piece = file.read(kReadPiece); !piece.isEmpty();
+         piece = file.read(kReadPiece)) {
+        data += piece;
+        if (data.size() > kMaxFileBytes) {
+            error = TooLarge();
+            return std::nullopt;
+        }
+    }
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
         return std::nullopt;
@@ -161,10 +218,9 @@ std::optional<QByteArray> QtPlatform::readFile(const QString& path, QString& err
 }
 
 bool QtPlatform::writeFile(const QString& path, const QByteArray& data, QString& error) {
-    if (QFileInfo(path).isDir()) {
-        error = QStringLiteral("It is a folder, not a file.");
+    // Replacing a device or a pipe would put a plain file in its place.
+    if (!IsDocumentPath(QFileInfo(path), error))
         return false;
-    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();

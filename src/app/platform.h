@@ -9,10 +9,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
-class QWidget;
+class QTemporaryDir;
 class QTextDocument;
+class QWidget;
 
 namespace zelk {
 
@@ -48,14 +50,22 @@ public:
 
     // Whole-file read and one-piece write. Failures come back with the
     // system's reason in `error`; nothing is shown to the operator here.
+    // Only regular files of at most 64 MiB are read: a folder, a device or a
+    // pipe would block or never end, and a larger file would exhaust memory.
     virtual std::optional<QByteArray> readFile(const QString& path, QString& error) = 0;
-    // The old file is replaced only when the whole write succeeded.
+    // The old file is replaced only when the whole write succeeded; a folder,
+    // device or pipe is never replaced.
     virtual bool writeFile(const QString& path, const QByteArray& data, QString& error) = 0;
 };
 
 // Qt's standard dialogs, QClipboard and QSaveFile.
 class QtPlatform : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text, const QString& title) override;
     QString prompt(QWidget* parent, const QString& label, const QString& title) override;
@@ -69,6 +79,13 @@ public:
     void setClipboardText(const QString& text) override;
     std::optional<QByteArray> readFile(const QString& path, QString& error) override;
     bool writeFile(const QString& path, const QByteArray& data, QString& error) override;
+
+private:
+    // Qt's file and colour dialogs keep their state in a user settings file;
+    // this points it at a folder of our own that lives only for the run.
+    void keepDialogStateForThisRun();
+
+    std::unique_ptr<QTemporaryDir> dialogState_;
 };
 
 } // namespace zelk

@@ -56,7 +56,14 @@ void InsertPlain(QTextCursor& cursor, const QString& text) {
 // drag and drop, including the control's own keys (Ctrl+C, Ctrl+V, ...).
 class RichTextBox : public QTextEdit {
 public:
-    explicit RichTextBox(QWidget* parent) : QTextEdit(parent) { setAcceptRichText(false); }
+    explicit RichTextBox(QWidget* parent) : QTextEdit(parent) {
+        setAcceptRichText(false);
+        // Lines break between words only. Qt's default, which also breaks
+        // inside a word too long for the line, lays out a long run without a
+        // blank in time that grows with its square: a 200,000-character run
+        // took ten seconds, a megabyte of NUL bytes several minutes.
+        setWordWrapMode(QTextOption::WordWrap);
+    }
 
 protected:
     QMimeData* createMimeDataFromSelection() const override {
