@@ -11,6 +11,7 @@ packages=(
   xvfb openbox xdotool x11-utils imagemagick
   fonts-dejavu-core
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -24,6 +24,8 @@ frmLicense::frmLicense(Services& services) : services_(services) {
 
     rtf_ = new QPlainTextEdit(this);
     rtf_->setObjectName(QStringLiteral("rtf"));
+    // The box has no caption of its own; the window's tells what it holds.
+    rtf_->setAccessibleName(windowTitle());
     rtf_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     rtf_->setPlainText(licenseText());
     rtf_->setGeometry(ui::px(240), ui::px(720), ui::px(5055), ui::px(3135));

@@ -19,14 +19,15 @@ fail() {
     exit 1
 }
 
-# e2e_start_x ARTIFACT_DIR: an X server and the window manager.
+# e2e_start_x ARTIFACT_DIR: an X server and the window manager. E2E_SCREEN
+# sets the screen's size and depth (default 1280x900x24).
 e2e_start_x() {
     ARTIFACTS=$1
     mkdir -p "$ARTIFACTS"
     local display
     for display in $(seq 90 140); do
         [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
-        Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$display" -screen 0 "${E2E_SCREEN:-1280x900x24}" -nolisten tcp >/dev/null 2>&1 &
         E2E_PIDS+=($!)
         export DISPLAY=":$display"
         local i

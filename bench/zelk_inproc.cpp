@@ -1,0 +1,262 @@
+// The benchmarks that run inside one process, each beside its baseline:
+//   zelk_inproc screens REPEATS      opening each screen: create, load, show,
+//                                    first paint (baseline: an empty window)
+//   zelk_inproc editor DIR REPEATS   a 10 MB file in the editor: Open, Find
+//                                    of a word near its end, Save (baseline:
+//                                    QFile and a plain QTextEdit)
+//   zelk_inproc report COUNT         "Print Report" COUNT times into one
+//                                    document, until the editor is painted
+// Each prints "name milliseconds" lines, medians over the repeats.
+#include "job.h"
+#include "probe.h"
+
+#include "app/license_window.h"
+#include "app/platform.h"
+#include "editor/text_editor.h"
+#include "screens/area.h"
+#include "screens/pressdrop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace zelk;
+using namespace zelk::bench;
+
+namespace {
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0.0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+double msSince(std::int64_t start) {
+    return double(monotonicNs() - start) / 1e6;
+}
+
+// Lets the window manager finish with closed windows before the next round.
+void settle() {
+    idle(30);
+}
+
+template <class T> double openScreen(Program& program, PaintProbe& probe) {
+    const std::int64_t start = monotonicNs();
+    T& screen = program.screens().show<T>();
+    if (!probe.waitPainted(&screen)) {
+        std::fprintf(stderr, "%s was not painted\n", screen.metaObject()->className());
+        std::exit(2);
+    }
+    const double ms = msSince(start);
+    closeScreen(screen);
+    settle();
+    return ms;
+}
+
+double openEmptyWindow(PaintProbe& probe) {
+    const std::int64_t start = monotonicNs();
+    auto* window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(560, 330);
+    window->show();
+    if (!probe.waitPainted(window))
+        std::exit(2);
+    const double ms = msSince(start);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
+    return ms;
+}
+
+int screens(int repeats) {
+    PaintProbe probe;
+    Program program;
+    program.start();
+    if (!probe.waitPainted(program.screens().find<SprayMenu>()))
+        return 2;
+    struct Row {
+        const char* name;
+        double (*open)(Program&, PaintProbe&);
+    };
+    const Row rows[] = {
+        {"FrmInfo", openScreen<FrmInfo>},
+        {"Nozzle", openScreen<Nozzle>},
+        {"speedCalc", openScreen<speedCalc>},
+        {"frmArea", openScreen<frmArea>},
+        {"Rate", openScreen<Rate>},
+        {"Calibrate", openScreen<Calibrate>},
+        {"Multtank", openScreen<Multtank>},
+        {"Nozzleoutput", openScreen<Nozzleoutput>},
+        {"pressdrop", openScreen<pressdrop>},
+        {"frmLicense", openScreen<frmLicense>},
+        {"frmTxtEditor", openScreen<frmTxtEditor>},
+    };
+    std::vector<double> baseline;
+    std::vector<std::vector<double>> times(std::size(rows));
+    // Round-robin, so a slow moment of the machine falls on every screen.
+    for (int r = 0; r < repeats; ++r) {
+        baseline.push_back(openEmptyWindow(probe));
+        for (std::size_t i = 0; i < std::size(rows); ++i)
+            times[i].push_back(rows[i].open(program, probe));
+    }
+    report("screen_baseline", median(baseline));
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        report((std::string("screen_") + rows[i].name).c_str(), median(times[i]));
+    return 0;
+}
+
+// Qt's own file access, with the dialogs answered.
+class AnsweringPlatform : public QtPlatform {
+public:
+    QString openPath, savePath, findWhat;
+    int messages = 0;
+    std::optional<QString> openFileName(QWidget*, const QStringList&) override { return openPath; }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QStringList&) override {
+        return savePath;
+    }
+    QString prompt(QWidget*, const QString&, const QString&) override { return findWhat; }
+    void message(QWidget*, const QString&, const QString&, Icon) override { ++messages; }
+    Answer askYesNoCancel(QWidget*, const QString&, const QString&) override { return Answer::No; }
+};
+
+const QString kMarker = QStringLiteral("zelkmarker");
+
+// About 10 MB of CR LF lines, the marker in one line near the end.
+QString writeBigFile(const QString& dir) {
+    const QString path = dir + QStringLiteral("/big.txt");
+    QByteArray text;
+    text.reserve(10 * 1024 * 1024 + 200);
+    const QByteArray line = " nozzle catch 500 ml, boom pressure 3 bar, speed 12 km/h\r\n";
+    for (int i = 0; text.size() < 10 * 1024 * 1024; ++i) {
+        if (text.size() > 10 * 1024 * 1024 - 20000 && !text.contains(kMarker.toLatin1()))
+            text += "job " + kMarker.toLatin1() + "\r\n";
+        text += QByteArray::number(i) + line;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        std::exit(3);
+    return path;
+}
+
+int editor(const QString& dir, int repeats) {
+    const QString path = writeBigFile(dir);
+    PaintProbe probe;
+    AnsweringPlatform platform;
+    platform.openPath = path;
+    platform.savePath = dir + QStringLiteral("/ours-saved.txt");
+    platform.findWhat = kMarker;
+    Program program(platform);
+    frmTxtEditor& ours = program.screens().show<frmTxtEditor>();
+    QTextEdit plain;
+    plain.resize(ours.size());
+    plain.show();
+    if (!probe.waitPainted(&ours) || !probe.waitPainted(&plain))
+        return 2;
+
+    constexpr int kLong = 120000;
+    std::vector<double> open[2], find[2], save[2];
+    for (int r = 0; r < repeats; ++r) {
+        std::int64_t start = monotonicNs();
+        ours.mnuOpen_Click();
+        if (!probe.waitPainted(&ours, kLong))
+            return 2;
+        open[0].push_back(msSince(start));
+
+        start = monotonicNs();
+        {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return 3;
+            QString text = QString::fromUtf8(file.readAll());
+            text.remove(QLatin1Char('\r'));
+            plain.setPlainText(text);
+        }
+        if (!probe.waitPainted(&plain, kLong))
+            return 2;
+        open[1].push_back(msSince(start));
+
+        start = monotonicNs();
+        ours.FindText();
+        if (!probe.waitPainted(&ours, kLong))
+            return 2;
+        find[0].push_back(msSince(start));
+
+        start = monotonicNs();
+        plain.moveCursor(QTextCursor::Start);
+        if (!plain.find(kMarker) || !probe.waitPainted(&plain, kLong))
+            return 4;
+        find[1].push_back(msSince(start));
+
+        start = monotonicNs();
+        if (!ours.SaveDocumentAs())
+            return 5;
+        save[0].push_back(msSince(start));
+
+        start = monotonicNs();
+        {
+            QString text = plain.toPlainText();
+            text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            text += QStringLiteral("\r\n");
+            QFile file(dir + QStringLiteral("/plain-saved.txt"));
+            const QByteArray bytes = text.toUtf8();
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                return 3;
+        }
+        save[1].push_back(msSince(start));
+    }
+    if (platform.messages != 0)
+        return 6; // a failed read, write or search: the figures would be meaningless
+    const char* names[] = {"open", "find", "save"};
+    std::vector<double>* figures[] = {open, find, save};
+    for (int i = 0; i < 3; ++i) {
+        report((std::string("editor_") + names[i]).c_str(), median(figures[i][0]));
+        report((std::string("plain_") + names[i]).c_str(), median(figures[i][1]));
+    }
+    QFile::remove(path);
+    QFile::remove(platform.savePath);
+    QFile::remove(dir + QStringLiteral("/plain-saved.txt"));
+    return 0;
+}
+
+int printReports(int count) {
+    PaintProbe probe;
+    Program program;
+    program.start();
+    auto* menu = program.screens().find<SprayMenu>();
+    if (!menu || !probe.waitPainted(menu))
+        return 2;
+    fillJob(program);
+    // The first report opens the editor; the rest go into the same document.
+    const std::int64_t start = monotonicNs();
+    for (int i = 0; i < count; ++i)
+        chooseEntry(*menu, 8);
+    auto* editor = program.screens().find<frmTxtEditor>();
+    if (!editor || !probe.waitPainted(editor, 120000))
+        return 2;
+    report("report_total", msSince(start));
+    report(
+        "report_characters",
+        double(editor->findChild<QTextEdit*>(QStringLiteral("rtf"))->document()->characterCount()));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const QString mode = args.value(1);
+    if (mode == QLatin1String("screens"))
+        return screens(std::max(1, args.value(2).toInt()));
+    if (mode == QLatin1String("editor"))
+        return editor(args.value(2, QDir::tempPath()), std::max(1, args.value(3).toInt()));
+    if (mode == QLatin1String("report"))
+        return printReports(std::max(1, args.value(2).toInt()));
+    std::fprintf(stderr, "usage: zelk_inproc screens N | editor DIR N | report COUNT\n");
+    return 1;
+}

@@ -1,0 +1,25 @@
+// Our peak memory: the main menu, every screen opened (the multiple tank
+// mix from the tank mix screen, the licence from the menu bar) and the
+// report printed into the editor, all on screen and painted; then it ends
+// and the driver reads its peak resident size.
+#include "job.h"
+#include "probe.h"
+
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    zelk::bench::PaintProbe probe;
+    zelk::Program program;
+    program.start();
+    auto* menu = program.screens().find<zelk::SprayMenu>();
+    if (!menu || !probe.waitPainted(menu))
+        return 1;
+    for (int row = 0; row <= 8; ++row)
+        zelk::bench::chooseEntry(*menu, row);
+    program.screens().get<zelk::Calibrate>().Command4_Click();
+    menu->Licensetxt_Click();
+    // Long enough for every window to be mapped and painted.
+    zelk::bench::idle(500);
+    zelk::bench::report("windows", double(QApplication::topLevelWidgets().size()));
+    return 0;
+}
