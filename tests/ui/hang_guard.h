@@ -40,6 +40,13 @@ public:
         wake_.notify_one();
     }
 
+    // A better name for the running step, once it is known; the bound
+    // still counts from arm().
+    void describe(std::string what) {
+        std::lock_guard lock(mutex_);
+        what_ = std::move(what);
+    }
+
     void disarm() {
         std::lock_guard lock(mutex_);
         armed_ = false;
