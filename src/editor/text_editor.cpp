@@ -326,13 +326,15 @@ void frmTxtEditor::mnuOpen_Click() {
     }
     const std::string text = textfile::Decode(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-    rtf_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    // setPlainText gives the new text the caret's format; a file has none.
-    QTextCursor all(rtf_->document());
-    all.select(QTextCursor::Document);
-    all.setCharFormat(QTextCharFormat());
+    // Through the document, not QTextEdit::setPlainText: that one gives the
+    // whole new text the caret's format, a second pass over every character
+    // that made a large file slow to open. A file has no format, and the
+    // document's own setPlainText also empties the undo history, so undo
+    // cannot bring the previous text back.
+    rtf_->document()->setPlainText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    rtf_->setTextCursor(QTextCursor(rtf_->document()));
     rtf_->setCurrentCharFormat(QTextCharFormat());
-    rtf_->document()->clearUndoRedoStacks(); // undo must not bring the old format back
     docModified_ = false;
     currentFileName_ = *path;
     setWindowTitle(*path + QStringLiteral(" - Text Editor"));

@@ -591,9 +591,16 @@ private slots:
             QCOMPARE(formatAt(i).fontWeight(), int(QFont::Normal));
             QVERIFY(!formatAt(i).fontUnderline());
         }
+        // The caret starts at the top, and undo cannot bring the old text back.
+        QCOMPARE(rtf->textCursor().position(), 0);
+        QVERIFY(!rtf->document()->isUndoAvailable());
         QTest::keyClicks(rtf, QStringLiteral("z"));
         QCOMPARE(formatAt(0).fontWeight(), int(QFont::Normal));
         QVERIFY(!rtf->currentCharFormat().fontUnderline());
+        rtf->undo();
+        QCOMPARE(rtf->toPlainText(), QStringLiteral("<b>x</b> &amp; <i>y</i>\n"));
+        rtf->undo();
+        QCOMPARE(rtf->toPlainText(), QStringLiteral("<b>x</b> &amp; <i>y</i>\n"));
     }
 
     void aFileThatCannotBeReadIsNamedWithTheReason() {
