@@ -26,7 +26,6 @@ constexpr int kState = 375;
 FrmInfo::FrmInfo(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("FrmInfo"));
     setWindowTitle(QStringLiteral("Infomation - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* heading =
         makeLabel(QStringLiteral("Label9"), QStringLiteral("Enter Information for Printed report"));

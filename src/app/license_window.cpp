@@ -1,6 +1,5 @@
 #include "app/license_window.h"
 
-#include "app/logo.h"
 #include "app/screen_window.h"
 
 #include <QCloseEvent>
@@ -20,7 +19,6 @@ namespace zelk {
 frmLicense::frmLicense(Services& services) : services_(services) {
     setObjectName(QStringLiteral("frmLicense"));
     setWindowTitle(QStringLiteral("End User License"));
-    setWindowIcon(Logo::icon());
 
     rtf_ = new QPlainTextEdit(this);
     rtf_->setObjectName(QStringLiteral("rtf"));

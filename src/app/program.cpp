@@ -1,6 +1,9 @@
 #include "app/program.h"
 
+#include "app/logo.h"
 #include "app/spray_menu.h"
+
+#include <QGuiApplication>
 
 namespace zelk {
 
@@ -13,6 +16,9 @@ Program::Program(Platform& platform) : platform_(platform), screens_(record_, pl
 Program::~Program() = default;
 
 void Program::start() {
+    // One icon for every window, painted once: windows without their own
+    // take the application's.
+    QGuiApplication::setWindowIcon(Logo::icon());
     screens_.show<SprayMenu>();
 }
 

@@ -30,7 +30,6 @@ const QString kSupportAddress = QStringLiteral("support@zelk.example");
 SprayMenu::SprayMenu(Services& services) : services_(services) {
     setObjectName(QStringLiteral("SprayMenu"));
     setWindowTitle(QStringLiteral("Menu - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* contact = menuBar()->addAction(QStringLiteral("Help"));
     contact->setObjectName(QStringLiteral("Contact"));

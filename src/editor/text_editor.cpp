@@ -1,6 +1,5 @@
 #include "editor/text_editor.h"
 
-#include "app/logo.h"
 #include "app/platform.h"
 #include "app/screen_window.h"
 #include "editor/text_file.h"
@@ -126,7 +125,6 @@ std::optional<QFont> SelectionFace(const QTextEdit& box) {
 frmTxtEditor::frmTxtEditor(Services& services) : services_(services) {
     setObjectName(QStringLiteral("frmTxtEditor"));
     setWindowTitle(kUntitled);
-    setWindowIcon(Logo::icon());
 
     // The inner area holds the toolbar and the box at their own positions;
     // the box follows the window by the resize rule, not by a layout.

@@ -56,7 +56,6 @@ void styleResult(QLabel* result) {
 frmArea::frmArea(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("frmArea"));
     setWindowTitle(QStringLiteral("Area - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* logo = new Logo(this, 56);
     logo->move(ui::px(240), ui::px(180));

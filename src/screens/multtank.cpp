@@ -14,7 +14,6 @@ namespace zelk {
 Multtank::Multtank(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("Multtank"));
     setWindowTitle(QStringLiteral("Multiple Tank Mixing - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* label1 = makeLabel(QStringLiteral("Label1"),
                              QStringLiteral("Enter Sprayer Tank Capacity (In Liters)"));

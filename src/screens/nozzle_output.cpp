@@ -36,7 +36,6 @@ QFrame* frameLine(QWidget* parent, const char* name, QRect geometry) {
 Nozzleoutput::Nozzleoutput(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("Nozzleoutput"));
     setWindowTitle(QStringLiteral("Nozzle Selection - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* logo = new Logo(this, 56);
     logo->move(ui::px(240), ui::px(180));

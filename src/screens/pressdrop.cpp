@@ -15,7 +15,6 @@ namespace zelk {
 pressdrop::pressdrop(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("pressdrop"));
     setWindowTitle(QStringLiteral("Pressure Drop - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* heading =
         makeLabel(QStringLiteral("Label5"),
@@ -27,8 +26,8 @@ pressdrop::pressdrop(Services& services) : ScreenWindow(services) {
     heading->setWordWrap(true);
 
     auto* label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("Actual Catch in l/min"));
-    Text2_ = makeEntry(QStringLiteral("Text2"),
-                       QStringLiteral("Enter Actual Nozzle Catch in l/min"));
+    Text2_ =
+        makeEntry(QStringLiteral("Text2"), QStringLiteral("Enter Actual Nozzle Catch in l/min"));
     Text4_ = makeResult(QStringLiteral("Text4"));
     auto* label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Actual Nozzle Pressure"));
     auto* label3 =
@@ -90,8 +89,7 @@ pressdrop::pressdrop(Services& services) : ScreenWindow(services) {
 }
 
 void pressdrop::Command1_Click() {
-    const auto outcome =
-        PressureDrop(text(Text1_), text(Text2_), text(Text3_), decimalSeparator());
+    const auto outcome = PressureDrop(text(Text1_), text(Text2_), text(Text3_), decimalSeparator());
     if (const auto* error = std::get_if<EntryError>(&outcome)) {
         showEntryError(*error);
         return;

@@ -15,7 +15,6 @@ namespace zelk {
 Rate::Rate(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("Rate"));
     setWindowTitle(QStringLiteral("Calibration Rate - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* heading = makeLabel(QStringLiteral("Label1"), QStringLiteral("Calibration Rate "));
     QFont headingFont = heading->font();

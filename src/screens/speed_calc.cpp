@@ -16,7 +16,6 @@ namespace zelk {
 speedCalc::speedCalc(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("speedCalc"));
     setWindowTitle(QStringLiteral("Speed Calculator - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* heading =
         makeLabel(QStringLiteral("Label4"), QStringLiteral("Zelk Travel Speed Calculator"));

@@ -35,7 +35,6 @@ QFrame* makeLine(QWidget* parent, const QString& name, QFrame::Shape shape) {
 Calibrate::Calibrate(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("Calibrate"));
     setWindowTitle(QStringLiteral("Sprayer Calibration Tank Mix - Metric"));
-    setWindowIcon(Logo::icon());
 
     auto* title =
         makeLabel(QStringLiteral("Label6"), QStringLiteral("Zelk Sprayer Calibration Tool"));
