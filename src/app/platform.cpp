@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,7 +14,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
@@ -59,31 +57,19 @@ bool IsDocumentPath(const QFileInfo& info, QString& error) {
     return true;
 }
 
-} // namespace
-
-QtPlatform::QtPlatform() = default;
-
-QtPlatform::~QtPlatform() = default;
-
 // Qt's own file dialog saves its last folder, history and column widths, and
 // the colour dialog its custom colours, in QtProject.conf in the user's
-// configuration folder. The program keeps nothing between runs, so those
-// settings go to a folder made for this run and removed with the platform.
-// Should no such folder be possible, the path lies under /dev/null, where
-// nothing can ever be created.
-void QtPlatform::keepDialogStateForThisRun() {
-    // The temporary folder's path is empty when that folder does not exist;
-    // a folder made from it would land at the root.
-    if (!dialogState_ && !QDir::tempPath().isEmpty())
-        dialogState_ =
-            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zelk-XXXXXX"));
-    const QString folder = dialogState_ && dialogState_->isValid()
-                               ? dialogState_->path()
-                               : QStringLiteral("/dev/null/zelk");
-    // Set before every dialog: the path is the process's, not this object's.
+// configuration folder, and reads them back in the next run. The program
+// keeps nothing between runs, so before those dialogs the settings path is
+// pointed below /dev/null, where no file or folder can ever be made: Qt finds
+// nothing to read there, its writes fail without a word, and nothing is left
+// behind even by a run that is killed.
+void KeepNoDialogState() {
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, folder);
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/zelk"));
 }
+
+} // namespace
 
 void QtPlatform::message(QWidget* parent, const QString& text, const QString& title, Icon icon) {
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
@@ -113,9 +99,9 @@ QString QtPlatform::prompt(QWidget* parent, const QString& label, const QString&
 }
 
 // The file dialogs are Qt's own (not the desktop's), so they behave the same
-// under every desktop and in tests, and what they remember stays in this run.
+// under every desktop and in tests, and keep nothing for the next run.
 std::optional<QString> QtPlatform::openFileName(QWidget* parent, const QStringList& filters) {
-    keepDialogStateForThisRun();
+    KeepNoDialogState();
     QFileDialog dialog(parent, QStringLiteral("Open"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -128,7 +114,7 @@ std::optional<QString> QtPlatform::openFileName(QWidget* parent, const QStringLi
 
 std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& preset,
                                                 const QStringList& filters) {
-    keepDialogStateForThisRun();
+    KeepNoDialogState();
     QFileDialog dialog(parent, QStringLiteral("Save As"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -142,7 +128,7 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& 
 }
 
 std::optional<QColor> QtPlatform::color(QWidget* parent, const QColor& initial) {
-    keepDialogStateForThisRun();
+    KeepNoDialogState();
     const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("Color"),
                                                  QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())

@@ -9,10 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <optional>
 
-class QTemporaryDir;
 class QTextDocument;
 class QWidget;
 
@@ -61,11 +59,6 @@ public:
 // Qt's standard dialogs, QClipboard and QSaveFile.
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
-    ~QtPlatform() override;
-    QtPlatform(const QtPlatform&) = delete;
-    QtPlatform& operator=(const QtPlatform&) = delete;
-
     void message(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
     Answer askYesNoCancel(QWidget* parent, const QString& text, const QString& title) override;
     QString prompt(QWidget* parent, const QString& label, const QString& title) override;
@@ -79,13 +72,6 @@ public:
     void setClipboardText(const QString& text) override;
     std::optional<QByteArray> readFile(const QString& path, QString& error) override;
     bool writeFile(const QString& path, const QByteArray& data, QString& error) override;
-
-private:
-    // Qt's file and colour dialogs keep their state in a user settings file;
-    // this points it at a folder of our own that lives only for the run.
-    void keepDialogStateForThisRun();
-
-    std::unique_ptr<QTemporaryDir> dialogState_;
 };
 
 } // namespace zelk

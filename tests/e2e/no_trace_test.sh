@@ -2,10 +2,10 @@
 # The program stores nothing behind the operator's back. A whole job runs
 # with a fresh, empty HOME, XDG folders and working folder: every screen
 # opened from the menu with the keyboard, entries typed and calculated, the
-# licence, the report, Save As and Open through the file dialog, everything
-# closed. Afterwards the only file anywhere under those folders is the
-# report the operator saved, and no folder of the program's is left in the
-# temporary folder.
+# licence, the report, Save As and Open through the file dialog, a custom
+# colour added in the colour dialog, everything closed. Afterwards the only
+# file anywhere under those folders is the report the operator saved, and
+# nothing of the program's is left in the temporary folder either.
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$(realpath "$1") # the job runs in a folder of its own
 e2e_start_x "$2/no_trace"
@@ -110,6 +110,14 @@ keys ctrl+a
 type_text "$report"
 keys Return
 wait_window "$report - Text Editor" >/dev/null
+
+# Font Color (the Font menu: Font Size, Font Color) with a custom colour
+# added, which Qt's colour dialog may keep in the user's settings.
+keys alt Right Right Right Down Down Return
+dialog=$(wait_window "Color")
+focus_window "$dialog"
+keys alt+a Return
+wait_no_window "Color"
 screenshot "all-screens"
 
 if grep -iE 'error|fatal' "$ARTIFACTS/program.log"; then fail "the program reported errors"; fi
@@ -125,5 +133,5 @@ if [[ "$created" != "$expected" ]]; then
     fail "the program left files besides the saved report"
 fi
 temp_after=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'zelk-*' | sort)
-[[ "$temp_after" == "$temp_before" ]] || fail "a temporary folder of the program was left: $temp_after"
+[[ "$temp_after" == "$temp_before" ]] || fail "the program left a folder in the temporary folder: $temp_after"
 echo "e2e no trace: passed"
