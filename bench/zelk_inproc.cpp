@@ -64,8 +64,10 @@ double openEmptyWindow(PaintProbe& probe) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(560, 330);
     window->show();
-    if (!probe.waitPainted(window))
+    if (!probe.waitPainted(window)) {
+        std::fprintf(stderr, "the empty window was not painted\n");
         std::exit(2);
+    }
     const double ms = msSince(start);
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -77,8 +79,10 @@ int screens(int repeats) {
     PaintProbe probe;
     Program program;
     program.start();
-    if (!probe.waitPainted(program.screens().find<SprayMenu>()))
+    if (!probe.waitPainted(program.screens().find<SprayMenu>())) {
+        std::fprintf(stderr, "the menu was not painted\n");
         return 2;
+    }
     struct Row {
         const char* name;
         double (*open)(Program&, PaintProbe&);

@@ -15,6 +15,7 @@ ZELK_BUILD_DIR="$build" CMAKE_BUILD_TYPE=Release "$root/scripts/build.sh" >/dev/
 source "$root/tests/e2e/lib.sh"
 e2e_start_x "$(mktemp -d)"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 memory=$(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
