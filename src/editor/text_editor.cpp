@@ -324,14 +324,15 @@ void frmTxtEditor::mnuOpen_Click() {
     }
     const std::string text = textfile::Decode(
         std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-    // Through the document, not QTextEdit::setPlainText: that one gives the
-    // whole new text the caret's format, a second pass over every character
-    // that made a large file slow to open. A file has no format, and the
-    // document's own setPlainText also empties the undo history, so undo
+    // QTextEdit gives loaded text the caret's format, and a file has none.
+    // The caret is given no format before loading rather than the text
+    // after it: a pass over the whole text afterwards makes Qt lay out all
+    // of a large file at once, where loading alone lets it lay out the part
+    // on screen first. Loading also empties the undo history, so undo
     // cannot bring the previous text back.
-    rtf_->document()->setPlainText(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     rtf_->setTextCursor(QTextCursor(rtf_->document()));
+    rtf_->setCurrentCharFormat(QTextCharFormat());
+    rtf_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     rtf_->setCurrentCharFormat(QTextCharFormat());
     docModified_ = false;
     currentFileName_ = *path;
