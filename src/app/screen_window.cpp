@@ -3,10 +3,13 @@
 #include "app/platform.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace zelk {
 
@@ -70,6 +73,10 @@ std::string ScreenWindow::text(const QLineEdit* field) {
 
 void ScreenWindow::setText(QLineEdit* field, const std::string& value) {
     field->setText(QString::fromStdString(value));
+}
+
+double ui::FontScale(const QFont& font) {
+    return std::max(1.0, double(QFontMetrics(font).height()) / kRoomyLineHeight);
 }
 
 } // namespace zelk

@@ -57,6 +57,16 @@ inline constexpr const char* kResultStyle =
 constexpr int px(int twips) {
     return twips / 15;
 }
+// The screens placed by position have room for text up to this height of a
+// line (a 13.5 pt sans font); with a larger font they grow in proportion.
+inline constexpr int kRoomyLineHeight = 21;
+// How much a screen placed by position grows for its font: 1 up to the
+// roomy line height, in proportion beyond it.
+double FontScale(const QFont& font);
+// A position or width in twips at that growth; the same as px() at 1.
+inline int px(int twips, double scale) {
+    return static_cast<int>(twips * scale / 15.0);
+}
 } // namespace ui
 
 } // namespace zelk

@@ -57,21 +57,25 @@ frmArea::frmArea(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("frmArea"));
     setWindowTitle(QStringLiteral("Area - Metric"));
 
+    // Positions and widths in twips, grown for a large font.
+    const double scale = ui::FontScale(font());
+    const auto at = [scale](int twips) { return ui::px(twips, scale); };
+
     auto* logo = new Logo(this, 56);
-    logo->move(ui::px(240), ui::px(180));
+    logo->move(at(240), at(180));
 
     DropShape_ = new QComboBox(this);
     DropShape_->setObjectName(QStringLiteral("DropShape"));
     DropShape_->setAccessibleName(QStringLiteral("Shape"));
     DropShape_->setPlaceholderText(QStringLiteral("Select Shape"));
     DropShape_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    DropShape_->move(ui::px(720), ui::px(1320));
+    DropShape_->move(at(720), at(1320));
 
     const int rows[3] = {1920, 2400, 2880};
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         fields_[i] = makeEntry(QStringLiteral("txt") + n);
-        fields_[i]->setGeometry(ui::px(kFieldLeft), ui::px(rows[i]), ui::px(kFieldWidth),
+        fields_[i]->setGeometry(at(kFieldLeft), at(rows[i]), at(kFieldWidth),
                                 fields_[i]->sizeHint().height());
         captions_[i] = makeLabel(QStringLiteral("lbl") + n, QString());
         captions_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -80,15 +84,15 @@ frmArea::frmArea(Services& services) : ScreenWindow(services) {
 
     auto* label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("Area in Sq meters"));
     label2->adjustSize();
-    label2->move(ui::px(3600), ui::px(3360));
+    label2->move(at(3600), at(3360));
     txtArea_ = makeLabel(QStringLiteral("txtArea"), QString());
     auto* label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Area in hectares"));
     label3->adjustSize();
-    label3->move(ui::px(3600), ui::px(4200));
+    label3->move(at(3600), at(4200));
     txtAcres_ = makeLabel(QStringLiteral("txtAcres"), QString());
     for (auto [result, top] : {std::pair{txtArea_, 3720}, std::pair{txtAcres_, 4560}}) {
         styleResult(result);
-        result->setGeometry(ui::px(3600), ui::px(top), ui::px(kResultWidth),
+        result->setGeometry(at(3600), at(top), at(kResultWidth),
                             result->fontMetrics().height() + 8);
     }
     label2->setBuddy(txtArea_);
@@ -97,8 +101,7 @@ frmArea::frmArea(Services& services) : ScreenWindow(services) {
     txtAcres_->setAccessibleName(label3->text());
 
     auto* calculate = makeButton(QStringLiteral("Command1"), QStringLiteral("Calculate"));
-    calculate->setGeometry(ui::px(960), ui::px(3720),
-                           std::max(ui::px(1215), calculate->sizeHint().width()),
+    calculate->setGeometry(at(960), at(3720), std::max(at(1215), calculate->sizeHint().width()),
                            calculate->sizeHint().height());
 
     TxtFormula_ = makeLabel(QStringLiteral("TxtFormula"), QString());
@@ -106,17 +109,16 @@ frmArea::frmArea(Services& services) : ScreenWindow(services) {
     TxtFormula_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     TxtFormula_->setFrameShape(QFrame::Box);
     TxtFormula_->setMargin(4);
-    TxtFormula_->setGeometry(ui::px(kFormulaLeft), ui::px(kFormulaTop), ui::px(kFormulaWidth),
-                             ui::px(kFormulaHeight));
+    TxtFormula_->setGeometry(at(kFormulaLeft), at(kFormulaTop), at(kFormulaWidth),
+                             at(kFormulaHeight));
 
     for (std::size_t i = 0; i < drawings_.size(); ++i) {
         const DrawingPlace& place = kDrawings[i];
         const int inset = place.kind == ShapeDrawing::Kind::Trapezoid
-                              ? ui::px(kFormulaLeft + kFormulaWidth - place.left) + 8
+                              ? at(kFormulaLeft + kFormulaWidth - place.left) + 8
                               : 0;
         drawings_[i] = new ShapeDrawing(place.kind, QLatin1String(place.name), this, inset);
-        drawings_[i]->setGeometry(ui::px(place.left), ui::px(place.top), ui::px(place.width),
-                                  ui::px(place.height));
+        drawings_[i]->setGeometry(at(place.left), at(place.top), at(place.width), at(place.height));
         drawings_[i]->hide();
     }
 
@@ -126,7 +128,7 @@ frmArea::frmArea(Services& services) : ScreenWindow(services) {
     setTabOrder(fields_[2], calculate);
     DropShape_->setFocus();
 
-    const QSize client(ui::px(9840), ui::px(8400));
+    const QSize client(at(9840), at(8400));
     setMinimumSize(client);
     resize(client);
 

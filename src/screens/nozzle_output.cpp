@@ -37,8 +37,12 @@ Nozzleoutput::Nozzleoutput(Services& services) : ScreenWindow(services) {
     setObjectName(QStringLiteral("Nozzleoutput"));
     setWindowTitle(QStringLiteral("Nozzle Selection - Metric"));
 
+    // Positions and widths in twips, grown for a large font.
+    const double scale = ui::FontScale(font());
+    const auto at = [scale](int twips) { return ui::px(twips, scale); };
+
     auto* logo = new Logo(this, 56);
-    logo->move(ui::px(240), ui::px(180));
+    logo->move(at(240), at(180));
 
     auto* heading = makeLabel(QStringLiteral("Label5(2)"), QStringLiteral("Nozzle Selection"));
     QFont headingFont = heading->font();
@@ -62,12 +66,12 @@ Nozzleoutput::Nozzleoutput(Services& services) : ScreenWindow(services) {
     int captionWidth = 0;
     for (QLabel* caption : {label1, label2, label3})
         captionWidth = std::max(captionWidth, caption->sizeHint().width());
-    const int shift = std::max(0, ui::px(kCaptionLeft) + captionWidth + kGap - ui::px(kFieldLeft));
-    const auto x = [shift](int twips) {
-        return ui::px(twips) + (twips >= kRightOfCaptions ? shift : 0);
+    const int shift = std::max(0, at(kCaptionLeft) + captionWidth + kGap - at(kFieldLeft));
+    const auto x = [shift, &at](int twips) {
+        return at(twips) + (twips >= kRightOfCaptions ? shift : 0);
     };
-    const auto place = [&x](QWidget* widget, int left, int top, int width) {
-        widget->setGeometry(x(left), ui::px(top), ui::px(width), widget->sizeHint().height());
+    const auto place = [&x, &at](QWidget* widget, int left, int top, int width) {
+        widget->setGeometry(x(left), at(top), at(width), widget->sizeHint().height());
     };
     // A caption centred on its field's height.
     const auto placeBeside = [&x](QLabel* label, int left, const QWidget* field) {
@@ -75,10 +79,9 @@ Nozzleoutput::Nozzleoutput(Services& services) : ScreenWindow(services) {
         label->move(x(left), field->y() + (field->height() - label->height()) / 2);
     };
     // Wrapped in its width, as tall as its lines need.
-    const auto placeWrapped = [&x](QLabel* label, int left, int top, int width) {
+    const auto placeWrapped = [&x, &at](QLabel* label, int left, int top, int width) {
         label->setWordWrap(true);
-        label->setGeometry(x(left), ui::px(top), ui::px(width),
-                           label->heightForWidth(ui::px(width)));
+        label->setGeometry(x(left), at(top), at(width), label->heightForWidth(at(width)));
     };
 
     place(Text1_, kFieldLeft, 1200, kFieldWidth);
@@ -91,15 +94,15 @@ Nozzleoutput::Nozzleoutput(Services& services) : ScreenWindow(services) {
     auto* calculate = makeButton(QStringLiteral("Command1"), QStringLiteral("Calculate"));
     auto* reset = makeButton(QStringLiteral("Command2"), QStringLiteral("Reset"));
     const int buttonWidth =
-        std::max({ui::px(1215), calculate->sizeHint().width(), reset->sizeHint().width()});
-    calculate->setGeometry(ui::px(480), ui::px(3480), buttonWidth, calculate->sizeHint().height());
-    reset->setGeometry(ui::px(480), ui::px(4080), buttonWidth, reset->sizeHint().height());
+        std::max({at(1215), calculate->sizeHint().width(), reset->sizeHint().width()});
+    calculate->setGeometry(at(480), at(3480), buttonWidth, calculate->sizeHint().height());
+    reset->setGeometry(at(480), at(4080), buttonWidth, reset->sizeHint().height());
 
     Text4_[0] = makeResult(QStringLiteral("Text4(0)"));
     place(Text4_[0], kFieldLeft, 3360, kFieldWidth);
     auto* label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("l/min. per Nozzle"));
     label4->adjustSize();
-    label4->move(x(3240), ui::px(3960));
+    label4->move(x(3240), at(3960));
 
     // The range column, framed by four lines.
     auto* rangeHeading = makeLabel(QStringLiteral("Label6(1)"), QStringLiteral("Acceptable Range"));
@@ -120,7 +123,7 @@ Nozzleoutput::Nozzleoutput(Services& services) : ScreenWindow(services) {
                            QStringLiteral("Refer to Nozzle Chart (Nozzle l/min Column)"));
     placeWrapped(note, 5760, 3480, 7680 - 5760);
 
-    const int left = x(5640), top = ui::px(1440), right = x(7800), bottom = ui::px(4560);
+    const int left = x(5640), top = at(1440), right = x(7800), bottom = at(4560);
     frameLine(this, "Line1", QRect(left, top, right - left + 1, 1));
     frameLine(this, "Line2", QRect(right, top, 1, bottom - top + 1));
     frameLine(this, "Line3", QRect(left, bottom, right - left + 1, 1));
@@ -145,9 +148,9 @@ Nozzleoutput::Nozzleoutput(Services& services) : ScreenWindow(services) {
     setTabOrder(calculate, reset);
     Text1_->setFocus();
 
-    const QSize client(x(8400), ui::px(5160));
+    const QSize client(x(8400), at(5160));
     // The heading stays centred over the window, however far the columns moved.
-    heading->move((client.width() - heading->width()) / 2, ui::px(480));
+    heading->move((client.width() - heading->width()) / 2, at(480));
     setMinimumSize(client);
     resize(client);
 

@@ -80,6 +80,14 @@ pressdrop::pressdrop(Services& services) : ScreenWindow(services) {
     layout->addLayout(buttons);
     layout->addStretch();
 
+    // The wrapped heading makes the layout's height depend on the width,
+    // and Qt then holds a window to no minimum height: with a large font the
+    // fields would be squeezed below a line. The window opens at its own
+    // width and is held to the height that width needs.
+    adjustSize();
+    setMinimumSize(width(), layout->totalHeightForWidth(width()));
+    resize(minimumSize());
+
     setTabOrder(Text1_, Text3_);
     setTabOrder(Text3_, Text2_);
     setTabOrder(Text2_, calculate);

@@ -134,8 +134,8 @@ private slots:
     void nothingIsClippedOrOverlaps_data() {
         QTest::addColumn<int>("screen");
         QTest::addColumn<qreal>("fontFactor");
-        // 1.5 is what a font setting of 144 dpi gives.
-        for (qreal factor : {1.0, 1.25, 1.5})
+        // 1.5 is what a font setting of 144 dpi gives, 2 that of 192 dpi.
+        for (qreal factor : {1.0, 1.25, 1.5, 2.0})
             for (std::size_t i = 0; i < everyScreen().size(); ++i)
                 QTest::addRow("%s_font_x%.1f", everyScreen()[i].name, factor) << int(i) << factor;
     }
