@@ -50,7 +50,14 @@ QLineEdit* ScreenWindow::makeResult(const QString& name) {
     field->setObjectName(name);
     field->setAccessibleName(name);
     field->setEnabled(false);
-    field->setStyleSheet(QString::fromLatin1(ui::kResultStyle));
+    // A palette, not a style sheet: a screen holds up to ten of these, and
+    // each style sheet is parsed and applied for its own widget.
+    QPalette palette = field->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, QColor::fromRgb(ui::kResultBackground));
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
+    field->setPalette(palette);
     return field;
 }
 

@@ -7,6 +7,7 @@
 #include "app/screen_registry.h"
 #include "calc/outcome.h"
 
+#include <QColor>
 #include <QWidget>
 
 #include <string>
@@ -51,8 +52,8 @@ protected:
 
 // Colours and sizes shared by the screens.
 namespace ui {
-inline constexpr const char* kResultStyle =
-    "QLineEdit { background-color: #FFFFC0; color: black; }";
+// A result field: light yellow, black text, also while disabled.
+inline constexpr QRgb kResultBackground = 0xFFFFFFC0;
 // Screen positions are given in twips; 15 twips make one pixel at 96 dpi.
 constexpr int px(int twips) {
     return twips / 15;

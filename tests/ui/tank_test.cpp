@@ -250,12 +250,21 @@ private slots:
         QVERIFY(multi);
         for (const char* name :
              {"Water(0)", "Water(1)", "Water(2)", "OzPer(0)", "OzPer(1)", "OzPer(2)",
-              "ProductOZ(1)", "ProductOZ(2)", "ProductGal(1)", "ProductGal(2)"})
-            QVERIFY2(!child(multi, name)->isEnabled(), name);
+              "ProductOZ(1)", "ProductOZ(2)", "ProductGal(1)", "ProductGal(2)"}) {
+            // Results: disabled, yet light yellow with black text.
+            auto* result = child<QLineEdit>(multi, name);
+            QVERIFY2(result && !result->isEnabled(), name);
+            QCOMPARE(result->palette().color(QPalette::Disabled, QPalette::Base),
+                     QColor::fromRgb(ui::kResultBackground));
+            QCOMPARE(result->palette().color(QPalette::Disabled, QPalette::Text),
+                     QColor(Qt::black));
+        }
         for (const char* name : {"Text1(0)", "Text1(1)"}) {
             auto* count = child<QLineEdit>(multi, name);
             QVERIFY2(count && count->isEnabled(), name);
-            QVERIFY2(count->styleSheet().isEmpty(), name);
+            QVERIFY2(count->palette().color(QPalette::Base) !=
+                         QColor::fromRgb(ui::kResultBackground),
+                     name);
         }
         auto* note = child<QLabel>(multi, "Label3");
         QCOMPARE(note->text(), QStringLiteral("\"Err\"  Indicates Over Available Number of Tanks "
