@@ -45,24 +45,35 @@ void settle() {
     idle(30);
 }
 
-template <class T> double openScreen(Program& program, PaintProbe& probe) {
+struct Opening {
+    double total = 0; // create, load, show, first paint
+    double build = 0; // of which create and load, before the window is shown
+    QSize size;
+};
+
+template <class T> Opening openScreen(Program& program, PaintProbe& probe) {
+    Opening opening;
     const std::int64_t start = monotonicNs();
+    program.screens().get<T>();
+    opening.build = msSince(start);
     T& screen = program.screens().show<T>();
     if (!probe.waitPainted(&screen)) {
         std::fprintf(stderr, "%s was not painted\n", screen.metaObject()->className());
         std::exit(2);
     }
-    const double ms = msSince(start);
+    opening.total = msSince(start);
+    opening.size = screen.size();
     closeScreen(screen);
     settle();
-    return ms;
+    return opening;
 }
 
-double openEmptyWindow(PaintProbe& probe) {
+// The window system's share: an empty window of the given size.
+double openEmptyWindow(PaintProbe& probe, QSize size) {
     const std::int64_t start = monotonicNs();
     auto* window = new QWidget;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(560, 330);
+    window->resize(size);
     window->show();
     if (!probe.waitPainted(window)) {
         std::fprintf(stderr, "the empty window was not painted\n");
@@ -85,7 +96,7 @@ int screens(int repeats) {
     }
     struct Row {
         const char* name;
-        double (*open)(Program&, PaintProbe&);
+        Opening (*open)(Program&, PaintProbe&);
     };
     const Row rows[] = {
         {"FrmInfo", openScreen<FrmInfo>},
@@ -100,17 +111,24 @@ int screens(int repeats) {
         {"frmLicense", openScreen<frmLicense>},
         {"frmTxtEditor", openScreen<frmTxtEditor>},
     };
-    std::vector<double> baseline;
-    std::vector<std::vector<double>> times(std::size(rows));
-    // Round-robin, so a slow moment of the machine falls on every screen.
+    std::vector<std::vector<double>> totals(std::size(rows)), builds(std::size(rows)),
+        blanks(std::size(rows));
+    // Round-robin, so a slow moment of the machine falls on every screen;
+    // each screen is followed by an empty window of its size.
     for (int r = 0; r < repeats; ++r) {
-        baseline.push_back(openEmptyWindow(probe));
-        for (std::size_t i = 0; i < std::size(rows); ++i)
-            times[i].push_back(rows[i].open(program, probe));
+        for (std::size_t i = 0; i < std::size(rows); ++i) {
+            const Opening opening = rows[i].open(program, probe);
+            totals[i].push_back(opening.total);
+            builds[i].push_back(opening.build);
+            blanks[i].push_back(openEmptyWindow(probe, opening.size));
+        }
     }
-    report("screen_baseline", median(baseline));
-    for (std::size_t i = 0; i < std::size(rows); ++i)
-        report((std::string("screen_") + rows[i].name).c_str(), median(times[i]));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const std::string name = rows[i].name;
+        report(("screen_" + name).c_str(), median(totals[i]));
+        report(("build_" + name).c_str(), median(builds[i]));
+        report(("blank_" + name).c_str(), median(blanks[i]));
+    }
     return 0;
 }
 
