@@ -175,7 +175,8 @@ int editor(const QString& dir, int repeats) {
     Program program(platform);
     frmTxtEditor& ours = program.screens().show<frmTxtEditor>();
     QTextEdit plain;
-    plain.resize(ours.size());
+    // The same width as our document box, so both lay out the same lines.
+    plain.resize(ours.findChild<QTextEdit*>(QStringLiteral("rtf"))->size());
     plain.show();
     if (!probe.waitPainted(&ours) || !probe.waitPainted(&plain))
         return 2;
