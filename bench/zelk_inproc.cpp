@@ -36,6 +36,12 @@ double median(std::vector<double> v) {
     return n == 0 ? 0.0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
+// Says where a run gave up, since the driver shows only the status.
+int fail(int status, int line) {
+    std::fprintf(stderr, "bench_zelk_inproc gave up at line %d\n", line);
+    return status;
+}
+
 double msSince(std::int64_t start) {
     return double(monotonicNs() - start) / 1e6;
 }
@@ -174,12 +180,16 @@ int editor(const QString& dir, int repeats) {
     platform.findWhat = kMarker;
     Program program(platform);
     frmTxtEditor& ours = program.screens().show<frmTxtEditor>();
+    if (!probe.waitPainted(&ours))
+        return fail(2, __LINE__);
+    // Shown once ours is on screen, so neither waits on the other's first
+    // paint. The same width as our document box, so both lay out the same
+    // lines.
     QTextEdit plain;
-    // The same width as our document box, so both lay out the same lines.
     plain.resize(ours.findChild<QTextEdit*>(QStringLiteral("rtf"))->size());
     plain.show();
-    if (!probe.waitPainted(&ours) || !probe.waitPainted(&plain))
-        return 2;
+    if (!probe.waitPainted(&plain))
+        return fail(2, __LINE__);
 
     constexpr int kLong = 120000;
     std::vector<double> open[2], find[2], save[2];
@@ -187,37 +197,37 @@ int editor(const QString& dir, int repeats) {
         std::int64_t start = monotonicNs();
         ours.mnuOpen_Click();
         if (!probe.waitPainted(&ours, kLong))
-            return 2;
+            return fail(2, __LINE__);
         open[0].push_back(msSince(start));
 
         start = monotonicNs();
         {
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly))
-                return 3;
+                return fail(3, __LINE__);
             QString text = QString::fromUtf8(file.readAll());
             text.remove(QLatin1Char('\r'));
             plain.setPlainText(text);
         }
         if (!probe.waitPainted(&plain, kLong))
-            return 2;
+            return fail(2, __LINE__);
         open[1].push_back(msSince(start));
 
         start = monotonicNs();
         ours.FindText();
         if (!probe.waitPainted(&ours, kLong))
-            return 2;
+            return fail(2, __LINE__);
         find[0].push_back(msSince(start));
 
         start = monotonicNs();
         plain.moveCursor(QTextCursor::Start);
         if (!plain.find(kMarker) || !probe.waitPainted(&plain, kLong))
-            return 4;
+            return fail(4, __LINE__);
         find[1].push_back(msSince(start));
 
         start = monotonicNs();
         if (!ours.SaveDocumentAs())
-            return 5;
+            return fail(5, __LINE__);
         save[0].push_back(msSince(start));
 
         start = monotonicNs();
@@ -228,12 +238,13 @@ int editor(const QString& dir, int repeats) {
             QFile file(dir + QStringLiteral("/plain-saved.txt"));
             const QByteArray bytes = text.toUtf8();
             if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-                return 3;
+                return fail(3, __LINE__);
         }
         save[1].push_back(msSince(start));
     }
     if (platform.messages != 0)
-        return 6; // a failed read, write or search: the figures would be meaningless
+        return fail(6,
+                    __LINE__); // a failed read, write or search: the figures would be meaningless
     const char* names[] = {"open", "find", "save"};
     std::vector<double>* figures[] = {open, find, save};
     for (int i = 0; i < 3; ++i) {
@@ -252,7 +263,7 @@ int printReports(int count) {
     program.start();
     auto* menu = program.screens().find<SprayMenu>();
     if (!menu || !probe.waitPainted(menu))
-        return 2;
+        return fail(2, __LINE__);
     fillJob(program);
     // The first report opens the editor; the rest go into the same document.
     const std::int64_t start = monotonicNs();
@@ -260,7 +271,7 @@ int printReports(int count) {
         chooseEntry(*menu, 8);
     auto* editor = program.screens().find<frmTxtEditor>();
     if (!editor || !probe.waitPainted(editor, 120000))
-        return 2;
+        return fail(2, __LINE__);
     report("report_total", msSince(start));
     report(
         "report_characters",
