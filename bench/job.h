@@ -3,16 +3,16 @@
 // opened the way the menu opens it.
 #pragma once
 
-#include "app/info_screen.h"
+#include "app/main_menu.h"
 #include "app/program.h"
-#include "app/spray_menu.h"
-#include "calc/nozzle.h"
-#include "screens/multtank.h"
-#include "screens/nozzle.h"
-#include "screens/nozzle_output.h"
-#include "screens/rate.h"
-#include "screens/speed_calc.h"
-#include "screens/tank_mix.h"
+#include "core/catch_test.h"
+#include "screens/catch_test_screen.h"
+#include "screens/info_screen.h"
+#include "screens/multiple_tank_screen.h"
+#include "screens/nozzle_selection_screen.h"
+#include "screens/rate_screen.h"
+#include "screens/speed_screen.h"
+#include "screens/tank_mix_screen.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -46,7 +46,7 @@ inline void closeScreen(QWidget& screen) {
 // sections (about 80 lines).
 inline void fillJob(Program& program) {
     ScreenRegistry& screens = program.screens();
-    auto& info = screens.show<FrmInfo>();
+    auto& info = screens.show<InfoScreen>();
     type(info, {{"FldCoName", "Example Turf Care"},
                 {"fldAddress1", "12 Green Lane"},
                 {"fldCity", "Springfield"},
@@ -58,7 +58,7 @@ inline void fillJob(Program& program) {
                 {"fldProduct", "Fairway Mix"}});
     closeScreen(info);
 
-    auto& nozzle = screens.show<Nozzle>();
+    auto& nozzle = screens.show<CatchTestScreen>();
     type(nozzle, {{"Text16", "10"}, {"Text17(0)", "30"}, {"Text17(1)", "3"}});
     const char* catches[] = {"500", "520", "480"};
     for (int i = 0; i < 3; ++i)
@@ -68,27 +68,27 @@ inline void fillJob(Program& program) {
     press(nozzle, "Command1");
     closeScreen(nozzle);
 
-    auto& speed = screens.show<speedCalc>();
+    auto& speed = screens.show<SpeedScreen>();
     type(speed, {{"Text1", "50"}, {"Text2", "15"}});
     press(speed, "Command1");
     closeScreen(speed);
 
-    auto& rate = screens.show<Rate>();
+    auto& rate = screens.show<RateScreen>();
     type(rate, {{"Text3", "50"}});
     press(rate, "Command1");
     closeScreen(rate);
 
-    auto& mix = screens.show<Calibrate>();
+    auto& mix = screens.show<TankMixScreen>();
     type(mix, {{"Text1", "1000"}, {"Text2", "300"}, {"Text8", "2"}});
     press(mix, "Command1");
     press(mix, "Command4");
     closeScreen(mix);
-    auto& multi = screens.show<Multtank>();
+    auto& multi = screens.show<MultipleTankScreen>();
     type(multi, {{"Tank", "500"}});
     press(multi, "Command1");
     closeScreen(multi);
 
-    auto& selection = screens.show<Nozzleoutput>();
+    auto& selection = screens.show<NozzleSelectionScreen>();
     type(selection, {{"Text1", "200"}, {"Text2", "6"}, {"Text3", "50"}});
     press(selection, "Command1");
     closeScreen(selection);
@@ -96,14 +96,14 @@ inline void fillJob(Program& program) {
 
 // Chooses a menu entry as a click does ("Print Report" is entry 8): moving
 // to another entry runs it; the entry already chosen runs again on a click.
-inline void chooseEntry(SprayMenu& menu, int row) {
+inline void chooseEntry(MainMenu& menu, int row) {
     auto* list = menu.findChild<QListWidget*>(QStringLiteral("List1"));
     if (!list)
         return;
     if (list->currentRow() != row)
         list->setCurrentRow(row);
     else
-        menu.List1_Click();
+        menu.runSelectedEntry();
 }
 
 } // namespace zelk::bench

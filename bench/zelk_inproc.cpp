@@ -11,10 +11,10 @@
 #include "probe.h"
 
 #include "app/license_window.h"
-#include "app/platform.h"
 #include "editor/text_editor.h"
-#include "screens/area.h"
-#include "screens/pressdrop.h"
+#include "kit/platform.h"
+#include "screens/area_screen.h"
+#include "screens/pressure_drop_screen.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,7 +96,7 @@ int screens(int repeats) {
     PaintProbe probe;
     Program program;
     program.start();
-    if (!probe.waitPainted(program.screens().find<SprayMenu>())) {
+    if (!probe.waitPainted(program.screens().find<MainMenu>())) {
         std::fprintf(stderr, "the menu was not painted\n");
         return 2;
     }
@@ -105,17 +105,17 @@ int screens(int repeats) {
         Opening (*open)(Program&, PaintProbe&);
     };
     const Row rows[] = {
-        {"FrmInfo", openScreen<FrmInfo>},
-        {"Nozzle", openScreen<Nozzle>},
-        {"speedCalc", openScreen<speedCalc>},
-        {"frmArea", openScreen<frmArea>},
-        {"Rate", openScreen<Rate>},
-        {"Calibrate", openScreen<Calibrate>},
-        {"Multtank", openScreen<Multtank>},
-        {"Nozzleoutput", openScreen<Nozzleoutput>},
-        {"pressdrop", openScreen<pressdrop>},
-        {"frmLicense", openScreen<frmLicense>},
-        {"frmTxtEditor", openScreen<frmTxtEditor>},
+        {"FrmInfo", openScreen<InfoScreen>},
+        {"Nozzle", openScreen<CatchTestScreen>},
+        {"speedCalc", openScreen<SpeedScreen>},
+        {"frmArea", openScreen<AreaScreen>},
+        {"Rate", openScreen<RateScreen>},
+        {"Calibrate", openScreen<TankMixScreen>},
+        {"Multtank", openScreen<MultipleTankScreen>},
+        {"Nozzleoutput", openScreen<NozzleSelectionScreen>},
+        {"pressdrop", openScreen<PressureDropScreen>},
+        {"frmLicense", openScreen<LicenseWindow>},
+        {"frmTxtEditor", openScreen<TextEditor>},
     };
     std::vector<std::vector<double>> totals(std::size(rows)), builds(std::size(rows)),
         blanks(std::size(rows));
@@ -179,7 +179,7 @@ int editor(const QString& dir, int repeats) {
     platform.savePath = dir + QStringLiteral("/ours-saved.txt");
     platform.findWhat = kMarker;
     Program program(platform);
-    frmTxtEditor& ours = program.screens().show<frmTxtEditor>();
+    TextEditor& ours = program.screens().show<TextEditor>();
     if (!probe.waitPainted(&ours))
         return fail(2, __LINE__);
     // Shown once ours is on screen, so neither waits on the other's first
@@ -195,7 +195,7 @@ int editor(const QString& dir, int repeats) {
     std::vector<double> open[2], find[2], save[2];
     for (int r = 0; r < repeats; ++r) {
         std::int64_t start = monotonicNs();
-        ours.mnuOpen_Click();
+        ours.openDocument();
         if (!probe.waitPainted(&ours, kLong))
             return fail(2, __LINE__);
         open[0].push_back(msSince(start));
@@ -214,7 +214,7 @@ int editor(const QString& dir, int repeats) {
         open[1].push_back(msSince(start));
 
         start = monotonicNs();
-        ours.FindText();
+        ours.find();
         if (!probe.waitPainted(&ours, kLong))
             return fail(2, __LINE__);
         find[0].push_back(msSince(start));
@@ -226,7 +226,7 @@ int editor(const QString& dir, int repeats) {
         find[1].push_back(msSince(start));
 
         start = monotonicNs();
-        if (!ours.SaveDocumentAs())
+        if (!ours.saveAs())
             return fail(5, __LINE__);
         save[0].push_back(msSince(start));
 
@@ -261,7 +261,7 @@ int printReports(int count) {
     PaintProbe probe;
     Program program;
     program.start();
-    auto* menu = program.screens().find<SprayMenu>();
+    auto* menu = program.screens().find<MainMenu>();
     if (!menu || !probe.waitPainted(menu))
         return fail(2, __LINE__);
     fillJob(program);
@@ -269,7 +269,7 @@ int printReports(int count) {
     const std::int64_t start = monotonicNs();
     for (int i = 0; i < count; ++i)
         chooseEntry(*menu, 8);
-    auto* editor = program.screens().find<frmTxtEditor>();
+    auto* editor = program.screens().find<TextEditor>();
     if (!editor || !probe.waitPainted(editor, 120000))
         return fail(2, __LINE__);
     report("report_total", msSince(start));

@@ -10,13 +10,13 @@ int main(int argc, char* argv[]) {
     zelk::bench::PaintProbe probe;
     zelk::Program program;
     program.start();
-    auto* menu = program.screens().find<zelk::SprayMenu>();
+    auto* menu = program.screens().find<zelk::MainMenu>();
     if (!menu || !probe.waitPainted(menu))
         return 1;
     for (int row = 0; row <= 8; ++row)
         zelk::bench::chooseEntry(*menu, row);
-    program.screens().get<zelk::Calibrate>().Command4_Click();
-    menu->Licensetxt_Click();
+    program.screens().get<zelk::TankMixScreen>().openMultipleTank();
+    menu->showLicense();
     // Long enough for every window to be mapped and painted.
     zelk::bench::idle(500);
     // What the windows' pixel buffers alone take (four bytes a pixel), for

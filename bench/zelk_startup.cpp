@@ -1,8 +1,8 @@
 // Our start-up, as src/main.cpp does it, until the main menu is painted.
 #include "probe.h"
 
+#include "app/main_menu.h"
 #include "app/program.h"
-#include "app/spray_menu.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     zelk::bench::PaintProbe probe;
     zelk::Program program;
     program.start();
-    zelk::SprayMenu* menu = program.screens().find<zelk::SprayMenu>();
+    zelk::MainMenu* menu = program.screens().find<zelk::MainMenu>();
     if (!menu)
         return 1;
     probe.whenPainted(menu, [] {

@@ -1,7 +1,7 @@
 // The end-user licence, in an editable box that forgets what is typed.
 #pragma once
 
-#include "app/screen_registry.h"
+#include "kit/screen_registry.h"
 
 #include <QWidget>
 
@@ -9,11 +9,11 @@ class QPlainTextEdit;
 
 namespace zelk {
 
-class frmLicense : public QWidget {
+class LicenseWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmLicense(Services& services);
+    explicit LicenseWindow(Services& services);
 
     // The licence text shipped with the program.
     static QString licenseText();
@@ -23,10 +23,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Resize();
+    void fitTextBox();
 
     Services& services_;
-    QPlainTextEdit* rtf_;
+    QPlainTextEdit* textBox_;
 };
 
 } // namespace zelk

@@ -1,10 +1,15 @@
-// The program: owns the one job record, the platform services and the
-// screen registry, and starts on the main menu.
+// The program, the top layer: it owns the one job record, the platform
+// services and the screen registry, starts on the main menu and is the one
+// place that wires screens together (the hand-offs below). Screens live in
+// screens/, their calculations in core/, the window kit in kit/, the editor
+// in editor/.
 #pragma once
 
-#include "app/job_record.h"
-#include "app/platform.h"
-#include "app/screen_registry.h"
+#include "core/job_record.h"
+#include "kit/platform.h"
+#include "kit/screen_registry.h"
+
+#include <QWidget>
 
 #include <memory>
 
@@ -28,6 +33,10 @@ public:
     Platform& platform() { return platform_; }
 
 private:
+    // Speed and catch test into the rate screen, tank mix into the multiple
+    // tank screen; a receiving screen that does not exist is created hidden.
+    void connectHandOffs(QWidget& screen);
+
     std::unique_ptr<Platform> ownedPlatform_;
     Platform& platform_;
     JobRecord record_;

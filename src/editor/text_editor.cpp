@@ -1,9 +1,9 @@
 #include "editor/text_editor.h"
 
-#include "app/platform.h"
-#include "app/screen_window.h"
-#include "editor/text_file.h"
+#include "core/text_file.h"
 #include "editor/toolbar_icons.h"
+#include "kit/platform.h"
+#include "kit/screen_window.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -28,6 +28,7 @@ namespace {
 
 const QString kUntitled = QStringLiteral("Document - Text Editor");
 const QString kTitle = QStringLiteral("Editor");
+const QString kSaveQuestion = QStringLiteral("Do you want to save the current document");
 
 // The text control keeps paragraph and line separators; everywhere else a
 // line break is a line feed.
@@ -122,7 +123,7 @@ std::optional<QFont> SelectionFace(const QTextEdit& box) {
 
 } // namespace
 
-frmTxtEditor::frmTxtEditor(Services& services) : services_(services) {
+TextEditor::TextEditor(Services& services) : services_(services) {
     setObjectName(QStringLiteral("frmTxtEditor"));
     setWindowTitle(kUntitled);
 
@@ -131,11 +132,10 @@ frmTxtEditor::frmTxtEditor(Services& services) : services_(services) {
     client_ = new QWidget(this);
     setCentralWidget(client_);
 
-    rtf_ = new RichTextBox(client_);
-    rtf_->setObjectName(QStringLiteral("rtf"));
-    rtf_->setAccessibleName(QStringLiteral("Document"));
-    rtf_->setGeometry(ui::px(120), ui::px(720), ui::px(5580 - 450), ui::px(4290 - 2000));
-    connect(rtf_, &QTextEdit::textChanged, this, &frmTxtEditor::rtf_Change);
+    documentBox_ = new RichTextBox(client_);
+    documentBox_->setObjectName(QStringLiteral("rtf"));
+    documentBox_->setAccessibleName(QStringLiteral("Document"));
+    documentBox_->setGeometry(ui::px(120), ui::px(720), ui::px(5580 - 450), ui::px(4290 - 2000));
 
     setupFileMenu();
     setupEditMenu();
@@ -145,103 +145,102 @@ frmTxtEditor::frmTxtEditor(Services& services) : services_(services) {
     client_->installEventFilter(this);
 
     resize(ui::px(5580), ui::px(4290) + menuBar()->sizeHint().height());
-    rtf_->setFocus();
+    documentBox_->setFocus();
 }
 
-QAction* frmTxtEditor::addItem(QMenu* menu, const char* name, const QString& caption,
-                               void (frmTxtEditor::*slot)()) {
+QAction* TextEditor::addItem(QMenu* menu, const char* name, const QString& caption,
+                             void (TextEditor::*slot)()) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     connect(item, &QAction::triggered, this, slot);
     return item;
 }
 
-void frmTxtEditor::setupFileMenu() {
+void TextEditor::setupFileMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
     menu->setObjectName(QStringLiteral("mnuFile"));
-    addItem(menu, "mnuNew", QStringLiteral("&New"), &frmTxtEditor::mnuNew_Click);
-    addItem(menu, "mnuOpen", QStringLiteral("&Open"), &frmTxtEditor::mnuOpen_Click);
-    addItem(menu, "mnuSave", QStringLiteral("&Save"), &frmTxtEditor::mnuSave_Click);
-    addItem(menu, "mnuSaveAs", QStringLiteral("Save As"), &frmTxtEditor::mnuSaveAs_Click);
-    addItem(menu, "mnuExit", QStringLiteral("&Exit"), &frmTxtEditor::mnuExit_Click);
+    addItem(menu, "mnuNew", QStringLiteral("&New"), &TextEditor::newDocument);
+    addItem(menu, "mnuOpen", QStringLiteral("&Open"), &TextEditor::openDocument);
+    addItem(menu, "mnuSave", QStringLiteral("&Save"), &TextEditor::saveCommand);
+    addItem(menu, "mnuSaveAs", QStringLiteral("Save As"), &TextEditor::saveAsCommand);
+    addItem(menu, "mnuExit", QStringLiteral("&Exit"), &TextEditor::closeWindow);
 }
 
-void frmTxtEditor::setupEditMenu() {
+void TextEditor::setupEditMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Edit"));
     menu->setObjectName(QStringLiteral("mnuEdit"));
-    mnuCut_ = addItem(menu, "mnuCut", QStringLiteral("Cut"), &frmTxtEditor::mnuCut_Click);
-    mnuCopy_ = addItem(menu, "mnuCopy", QStringLiteral("Copy"), &frmTxtEditor::mnuCopy_Click);
-    mnuPaste_ = addItem(menu, "mnuPaste", QStringLiteral("Paste"), &frmTxtEditor::mnuPaste_Click);
-    connect(menu, &QMenu::aboutToShow, this, &frmTxtEditor::mnuEdit_Click);
+    cutItem_ = addItem(menu, "mnuCut", QStringLiteral("Cut"), &TextEditor::cut);
+    copyItem_ = addItem(menu, "mnuCopy", QStringLiteral("Copy"), &TextEditor::copy);
+    pasteItem_ = addItem(menu, "mnuPaste", QStringLiteral("Paste"), &TextEditor::paste);
+    connect(menu, &QMenu::aboutToShow, this, &TextEditor::updateEditItems);
 }
 
-void frmTxtEditor::setupViewMenu() {
+void TextEditor::setupViewMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
     menu->setObjectName(QStringLiteral("mnuView"));
     addItem(menu, "mnuWhiteBackground", QStringLiteral("&White Background"),
-            &frmTxtEditor::mnuWhiteBackground_Click)
+            &TextEditor::whiteBackground)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    addItem(menu, "mnuRedBackground", QStringLiteral("&Red Background"),
-            &frmTxtEditor::mnuRedBackground_Click)
+    addItem(menu, "mnuRedBackground", QStringLiteral("&Red Background"), &TextEditor::redBackground)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     addItem(menu, "mnuBlueBackground", QStringLiteral("&Blue Background"),
-            &frmTxtEditor::mnuBlueBackground_Click)
+            &TextEditor::blueBackground)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
-void frmTxtEditor::setupFontMenu() {
+void TextEditor::setupFontMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Font"));
     menu->setObjectName(QStringLiteral("mnuFont"));
-    addItem(menu, "mnuFontSize", QStringLiteral("Font Size"), &frmTxtEditor::mnuFontSize_Click);
-    addItem(menu, "mnuFontColor", QStringLiteral("Font Color"), &frmTxtEditor::mnuFontColor_Click);
+    addItem(menu, "mnuFontSize", QStringLiteral("Font Size"), &TextEditor::chooseFont);
+    addItem(menu, "mnuFontColor", QStringLiteral("Font Color"), &TextEditor::chooseFontColor);
 }
 
-void frmTxtEditor::setupToolbar() {
-    Toolbar1_ = new QToolBar(client_);
-    Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1_->setMovable(false);
-    Toolbar1_->setFloatable(false);
-    Toolbar1_->setIconSize(QSize(16, 16));
-    Toolbar1_->setGeometry(0, 0, ui::px(5580), ui::px(420));
+void TextEditor::setupToolbar() {
+    toolbar_ = new QToolBar(client_);
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize(QSize(16, 16));
+    toolbar_->setGeometry(0, 0, ui::px(5580), ui::px(420));
 
     struct Button {
         const char* key;
         icons::Kind picture;
         const char* name; // for screen readers; the buttons show no caption or tip
+        void (TextEditor::*command)();
         bool separatorAfter;
     };
     static constexpr Button kButtons[] = {
-        {"tlbNew", icons::Kind::New, "New", false},
-        {"tlbOpen", icons::Kind::Open, "Open", false},
-        {"tlbSave", icons::Kind::Save, "Save", true},
-        {"tlbCut", icons::Kind::Cut, "Cut", false},
-        {"tlbCopy", icons::Kind::Copy, "Copy", false},
-        {"tlbPaste", icons::Kind::Paste, "Paste", true},
-        {"tlbPrint", icons::Kind::Print, "Print", true},
-        {"tlbBold", icons::Kind::Bold, "Bold", false},
-        {"tlbItalic", icons::Kind::Italic, "Italic", false},
-        {"tlbUnderline", icons::Kind::Underline, "Underline", true},
-        {"tlbFind", icons::Kind::Find, "Find", false},
+        {"tlbNew", icons::Kind::New, "New", &TextEditor::newDocument, false},
+        {"tlbOpen", icons::Kind::Open, "Open", &TextEditor::openDocument, false},
+        {"tlbSave", icons::Kind::Save, "Save", &TextEditor::saveCommand, true},
+        {"tlbCut", icons::Kind::Cut, "Cut", &TextEditor::cut, false},
+        {"tlbCopy", icons::Kind::Copy, "Copy", &TextEditor::copy, false},
+        {"tlbPaste", icons::Kind::Paste, "Paste", &TextEditor::paste, true},
+        {"tlbPrint", icons::Kind::Print, "Print", &TextEditor::print, true},
+        {"tlbBold", icons::Kind::Bold, "Bold", &TextEditor::makeBold, false},
+        {"tlbItalic", icons::Kind::Italic, "Italic", &TextEditor::makeItalic, false},
+        {"tlbUnderline", icons::Kind::Underline, "Underline", &TextEditor::makeUnderline, true},
+        {"tlbFind", icons::Kind::Find, "Find", &TextEditor::find, false},
     };
     for (const Button& b : kButtons) {
-        QAction* button = Toolbar1_->addAction(icons::ForToolbar(b.picture), QString());
+        QAction* button = toolbar_->addAction(icons::ForToolbar(b.picture), QString());
         button->setObjectName(QString::fromLatin1(b.key));
-        if (QWidget* widget = Toolbar1_->widgetForAction(button))
+        if (QWidget* widget = toolbar_->widgetForAction(button))
             widget->setAccessibleName(QString::fromLatin1(b.name));
-        connect(button, &QAction::triggered, this,
-                [this, button] { Toolbar1_ButtonClick(button); });
+        connect(button, &QAction::triggered, this, b.command);
         if (b.separatorAfter)
-            Toolbar1_->addSeparator();
+            toolbar_->addSeparator();
     }
 }
 
-void frmTxtEditor::InsertAtCaret(const QString& text) {
-    QTextCursor cursor = rtf_->textCursor();
+void TextEditor::insertAtCaret(const QString& text) {
+    QTextCursor cursor = documentBox_->textCursor();
     InsertPlain(cursor, text);
-    rtf_->setTextCursor(cursor);
+    documentBox_->setTextCursor(cursor);
 }
 
-void frmTxtEditor::ShowEditor() {
+void TextEditor::showEditor() {
     show();
     if (isMinimized())
         showNormal();
@@ -249,15 +248,15 @@ void frmTxtEditor::ShowEditor() {
     activateWindow();
 }
 
-void frmTxtEditor::rtf_Change() {
-    docModified_ = true;
+bool TextEditor::isModified() const {
+    return documentBox_->document()->isModified();
 }
 
-QString frmTxtEditor::documentText() const {
-    return WithLineFeeds(rtf_->document()->toRawText());
+QString TextEditor::documentText() const {
+    return WithLineFeeds(documentBox_->document()->toRawText());
 }
 
-bool frmTxtEditor::writeTo(const QString& path) {
+bool TextEditor::writeTo(const QString& path) {
     const QByteArray utf8 = documentText().toUtf8();
     const std::string bytes =
         textfile::Encode(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
@@ -273,42 +272,33 @@ bool frmTxtEditor::writeTo(const QString& path) {
     return true;
 }
 
-void frmTxtEditor::mnuNew_Click() {
-    if (docModified_) {
-        switch (services_.platform.askYesNoCancel(
-            this, QStringLiteral("Do you want to save the current document?"), kTitle)) {
-        case Platform::Answer::Yes:
-            // New always asks where, even for a document that has a file.
-            if (!SaveDocumentAs())
-                return;
-            break;
-        case Platform::Answer::No:
-            break;
-        default:
-            return;
-        }
+bool TextEditor::maybeSave(const QString& question, SaveTo target) {
+    if (!isModified())
+        return true;
+    switch (services_.platform.askYesNoCancel(this, question, kTitle)) {
+    case Platform::Answer::Yes:
+        return target == SaveTo::NewFile ? saveAs() : save();
+    case Platform::Answer::No:
+        return true;
+    default:
+        return false;
     }
-    rtf_->clear();
-    rtf_->setCurrentCharFormat(QTextCharFormat());
-    docModified_ = false;
+}
+
+void TextEditor::newDocument() {
+    // New always asks where, even for a document that has a file.
+    if (!maybeSave(QStringLiteral("Do you want to save the current document?"), SaveTo::NewFile))
+        return;
+    documentBox_->clear();
+    documentBox_->setCurrentCharFormat(QTextCharFormat());
+    documentBox_->document()->setModified(false);
     setWindowTitle(kUntitled);
     currentFileName_.clear();
 }
 
-void frmTxtEditor::mnuOpen_Click() {
-    if (docModified_) {
-        switch (services_.platform.askYesNoCancel(
-            this, QStringLiteral("Do you want to save the current document"), kTitle)) {
-        case Platform::Answer::Yes:
-            if (!SaveDocument())
-                return;
-            break;
-        case Platform::Answer::No:
-            break;
-        default:
-            return;
-        }
-    }
+void TextEditor::openDocument() {
+    if (!maybeSave(kSaveQuestion, SaveTo::CurrentFile))
+        return;
     const std::optional<QString> path = services_.platform.openFileName(
         this, {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
     if (!path)
@@ -330,116 +320,104 @@ void frmTxtEditor::mnuOpen_Click() {
     // of a large file at once, where loading alone lets it lay out the part
     // on screen first. Loading also empties the undo history, so undo
     // cannot bring the previous text back.
-    rtf_->setTextCursor(QTextCursor(rtf_->document()));
-    rtf_->setCurrentCharFormat(QTextCharFormat());
-    rtf_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    rtf_->setCurrentCharFormat(QTextCharFormat());
-    docModified_ = false;
+    documentBox_->setTextCursor(QTextCursor(documentBox_->document()));
+    documentBox_->setCurrentCharFormat(QTextCharFormat());
+    documentBox_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    documentBox_->setCurrentCharFormat(QTextCharFormat());
+    documentBox_->document()->setModified(false);
     currentFileName_ = *path;
     setWindowTitle(*path + QStringLiteral(" - Text Editor"));
 }
 
-void frmTxtEditor::mnuSave_Click() {
-    SaveDocument();
+void TextEditor::saveCommand() {
+    save();
 }
 
-void frmTxtEditor::mnuSaveAs_Click() {
-    SaveDocumentAs();
+void TextEditor::saveAsCommand() {
+    saveAs();
 }
 
-bool frmTxtEditor::SaveDocument() {
+bool TextEditor::save() {
     if (currentFileName_.isEmpty())
-        return SaveDocumentAs();
+        return saveAs();
     if (!writeTo(currentFileName_))
         return false;
-    docModified_ = false;
+    documentBox_->document()->setModified(false);
     return true;
 }
 
-bool frmTxtEditor::SaveDocumentAs() {
+bool TextEditor::saveAs() {
     const std::optional<QString> path = services_.platform.saveFileName(
         this, currentFileName_, {QStringLiteral("Text Files (*.txt)")});
     if (!path || !writeTo(*path))
         return false;
     currentFileName_ = *path;
     setWindowTitle(*path + QStringLiteral("- Text Editor"));
-    docModified_ = false;
+    documentBox_->document()->setModified(false);
     return true;
 }
 
-void frmTxtEditor::mnuExit_Click() {
-    close();
-}
-
-void frmTxtEditor::closeEvent(QCloseEvent* event) {
-    if (docModified_) {
-        switch (services_.platform.askYesNoCancel(
-            this, QStringLiteral("Do you want to save the current document"), kTitle)) {
-        case Platform::Answer::Yes:
-            if (!SaveDocument()) {
-                event->ignore();
-                return;
-            }
-            break;
-        case Platform::Answer::No:
-            break;
-        default:
-            event->ignore();
-            return;
-        }
+void TextEditor::closeEvent(QCloseEvent* event) {
+    if (!maybeSave(kSaveQuestion, SaveTo::CurrentFile)) {
+        event->ignore();
+        return;
     }
     services_.screens.release(this);
     event->accept();
 }
 
-void frmTxtEditor::mnuEdit_Click() {
-    const bool selected = rtf_->textCursor().hasSelection();
-    mnuCut_->setEnabled(selected);
-    mnuCopy_->setEnabled(selected);
-    mnuPaste_->setEnabled(!services_.platform.clipboardText().isEmpty());
+void TextEditor::closeWindow() {
+    close();
 }
 
-void frmTxtEditor::mnuCut_Click() {
-    QTextCursor cursor = rtf_->textCursor();
+void TextEditor::updateEditItems() {
+    const bool selected = documentBox_->textCursor().hasSelection();
+    cutItem_->setEnabled(selected);
+    copyItem_->setEnabled(selected);
+    pasteItem_->setEnabled(!services_.platform.clipboardText().isEmpty());
+}
+
+void TextEditor::cut() {
+    QTextCursor cursor = documentBox_->textCursor();
     services_.platform.setClipboardText(WithLineFeeds(cursor.selectedText()));
     cursor.removeSelectedText();
-    rtf_->setTextCursor(cursor);
+    documentBox_->setTextCursor(cursor);
 }
 
-void frmTxtEditor::mnuCopy_Click() {
-    services_.platform.setClipboardText(WithLineFeeds(rtf_->textCursor().selectedText()));
+void TextEditor::copy() {
+    services_.platform.setClipboardText(WithLineFeeds(documentBox_->textCursor().selectedText()));
 }
 
-void frmTxtEditor::mnuPaste_Click() {
-    QTextCursor cursor = rtf_->textCursor();
+void TextEditor::paste() {
+    QTextCursor cursor = documentBox_->textCursor();
     InsertPlain(cursor, services_.platform.clipboardText());
-    rtf_->setTextCursor(cursor);
+    documentBox_->setTextCursor(cursor);
 }
 
-void frmTxtEditor::setBackground(const QColor& color) {
-    QPalette palette = rtf_->palette();
+void TextEditor::setBackground(const QColor& color) {
+    QPalette palette = documentBox_->palette();
     palette.setColor(QPalette::Base, color);
-    rtf_->setPalette(palette);
+    documentBox_->setPalette(palette);
 }
 
-void frmTxtEditor::mnuWhiteBackground_Click() {
+void TextEditor::whiteBackground() {
     setBackground(QColor(255, 255, 255));
 }
 
-void frmTxtEditor::mnuRedBackground_Click() {
+void TextEditor::redBackground() {
     setBackground(QColor(255, 0, 0));
 }
 
-void frmTxtEditor::mnuBlueBackground_Click() {
+void TextEditor::blueBackground() {
     setBackground(QColor(0, 0, 255));
 }
 
-void frmTxtEditor::mergeFormat(const QTextCharFormat& format) {
-    rtf_->mergeCurrentCharFormat(format);
+void TextEditor::mergeFormat(const QTextCharFormat& format) {
+    documentBox_->mergeCurrentCharFormat(format);
 }
 
-void frmTxtEditor::mnuFontSize_Click() {
-    const std::optional<QFont> face = SelectionFace(*rtf_);
+void TextEditor::chooseFont() {
+    const std::optional<QFont> face = SelectionFace(*documentBox_);
     if (!face)
         return;
     QFont preset(face->family());
@@ -459,7 +437,7 @@ void frmTxtEditor::mnuFontSize_Click() {
     mergeFormat(format);
 }
 
-void frmTxtEditor::mnuFontColor_Click() {
+void TextEditor::chooseFontColor() {
     const std::optional<QColor> chosen = services_.platform.color(this, lastColor_);
     if (!chosen)
         return;
@@ -469,40 +447,25 @@ void frmTxtEditor::mnuFontColor_Click() {
     mergeFormat(format);
 }
 
-void frmTxtEditor::Toolbar1_ButtonClick(QAction* button) {
-    const QString key = button ? button->objectName() : QString();
-    if (key == QLatin1String("tlbNew")) {
-        mnuNew_Click();
-    } else if (key == QLatin1String("tlbOpen")) {
-        mnuOpen_Click();
-    } else if (key == QLatin1String("tlbSave")) {
-        mnuSave_Click();
-    } else if (key == QLatin1String("tlbCut")) {
-        mnuCut_Click();
-    } else if (key == QLatin1String("tlbCopy")) {
-        mnuCopy_Click();
-    } else if (key == QLatin1String("tlbPaste")) {
-        mnuPaste_Click();
-    } else if (key == QLatin1String("tlbPrint")) {
-        PrintEditorWindow();
-    } else if (key == QLatin1String("tlbBold")) {
-        QTextCharFormat format;
-        format.setFontWeight(QFont::Bold);
-        mergeFormat(format);
-    } else if (key == QLatin1String("tlbItalic")) {
-        QTextCharFormat format;
-        format.setFontItalic(true);
-        mergeFormat(format);
-    } else if (key == QLatin1String("tlbUnderline")) {
-        QTextCharFormat format;
-        format.setFontUnderline(true);
-        mergeFormat(format);
-    } else {
-        FindText();
-    }
+void TextEditor::makeBold() {
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    mergeFormat(format);
 }
 
-void frmTxtEditor::FindText() {
+void TextEditor::makeItalic() {
+    QTextCharFormat format;
+    format.setFontItalic(true);
+    mergeFormat(format);
+}
+
+void TextEditor::makeUnderline() {
+    QTextCharFormat format;
+    format.setFontUnderline(true);
+    mergeFormat(format);
+}
+
+void TextEditor::find() {
     const QString answer = services_.platform.prompt(this, QStringLiteral("Find what?"),
                                                      QStringLiteral("Enter search String"));
     const QString text = documentText();
@@ -513,36 +476,36 @@ void frmTxtEditor::FindText() {
                                    QStringLiteral("Find Results"), Platform::Icon::Information);
         return;
     }
-    QTextCursor cursor = rtf_->textCursor();
+    QTextCursor cursor = documentBox_->textCursor();
     cursor.setPosition(static_cast<int>(found));
     cursor.setPosition(static_cast<int>(found + answer.size()), QTextCursor::KeepAnchor);
-    rtf_->setTextCursor(cursor);
-    rtf_->setFocus();
+    documentBox_->setTextCursor(cursor);
+    documentBox_->setFocus();
 }
 
-void frmTxtEditor::PrintEditorWindow() {
-    services_.platform.print(this, *rtf_->document());
+void TextEditor::print() {
+    services_.platform.print(this, *documentBox_->document());
 }
 
-bool frmTxtEditor::eventFilter(QObject* watched, QEvent* event) {
+bool TextEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
-        Toolbar1_->setGeometry(0, 0, client_->width(), ui::px(420));
-        Form_Resize();
+        toolbar_->setGeometry(0, 0, client_->width(), ui::px(420));
+        fitDocumentBox();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 // Height first, then width; a size that would come out negative is refused
 // and ends the rule there, so a refused height leaves the width alone too.
-void frmTxtEditor::Form_Resize() {
+void TextEditor::fitDocumentBox() {
     const float heightTwips = static_cast<float>(client_->height() * 15) - 2000.0f;
     if (heightTwips < 0.0f)
         return;
-    rtf_->resize(rtf_->width(), static_cast<int>(std::lround(heightTwips / 15.0f)));
+    documentBox_->resize(documentBox_->width(), static_cast<int>(std::lround(heightTwips / 15.0f)));
     const float widthTwips = static_cast<float>(client_->width() * 15) - 450.0f;
     if (widthTwips < 0.0f)
         return;
-    rtf_->resize(static_cast<int>(std::lround(widthTwips / 15.0f)), rtf_->height());
+    documentBox_->resize(static_cast<int>(std::lround(widthTwips / 15.0f)), documentBox_->height());
 }
 
 } // namespace zelk

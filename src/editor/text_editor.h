@@ -4,7 +4,7 @@
 // backgrounds and printing.
 #pragma once
 
-#include "app/screen_registry.h"
+#include "kit/screen_registry.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -17,44 +17,46 @@ class QToolBar;
 
 namespace zelk {
 
-class frmTxtEditor : public QMainWindow {
+class TextEditor : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmTxtEditor(Services& services);
+    explicit TextEditor(Services& services);
 
     // Replaces the selection (or inserts at the caret) with plain text and
     // leaves the caret after it; a line feed becomes a line break.
-    void InsertAtCaret(const QString& text);
+    void insertAtCaret(const QString& text);
     // Shows the window modeless and brings it to the front.
-    void ShowEditor();
+    void showEditor();
 
-    bool docModified() const { return docModified_; }
+    bool isModified() const;
     // The file the document was last read from or written to; empty while untitled.
-    const QString& CurrentFileName() const { return currentFileName_; }
+    const QString& currentFileName() const { return currentFileName_; }
 
     // Each returns whether the document was written.
-    bool SaveDocument();
-    bool SaveDocumentAs();
+    bool save();
+    bool saveAs();
 
 public slots:
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
-    void mnuExit_Click();
-    void mnuEdit_Click();
-    void mnuCut_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuWhiteBackground_Click();
-    void mnuRedBackground_Click();
-    void mnuBlueBackground_Click();
-    void mnuFontSize_Click();
-    void mnuFontColor_Click();
-    void Toolbar1_ButtonClick(QAction* button);
-    void FindText();
-    void PrintEditorWindow();
+    void newDocument();
+    void openDocument();
+    void saveCommand();
+    void saveAsCommand();
+    void closeWindow();
+    void updateEditItems();
+    void cut();
+    void copy();
+    void paste();
+    void whiteBackground();
+    void redBackground();
+    void blueBackground();
+    void chooseFont();
+    void chooseFontColor();
+    void makeBold();
+    void makeItalic();
+    void makeUnderline();
+    void find();
+    void print();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,10 +69,15 @@ private:
     void setupFontMenu();
     void setupToolbar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
-                     void (frmTxtEditor::*slot)());
+                     void (TextEditor::*slot)());
 
-    void rtf_Change();
-    void Form_Resize();
+    // The box follows the window: height first, then width.
+    void fitDocumentBox();
+
+    enum class SaveTo { CurrentFile, NewFile };
+    // Offers to save unsaved changes first; false when the operator
+    // cancelled or the save failed, and the caller must stop.
+    bool maybeSave(const QString& question, SaveTo target);
 
     // The document's text with its line breaks as line feeds, every other
     // character as it is (no blank for a no-break space).
@@ -83,13 +90,12 @@ private:
 
     Services& services_;
     QWidget* client_;
-    QToolBar* Toolbar1_;
-    QTextEdit* rtf_;
-    QAction* mnuCut_ = nullptr;
-    QAction* mnuCopy_ = nullptr;
-    QAction* mnuPaste_ = nullptr;
+    QToolBar* toolbar_;
+    QTextEdit* documentBox_;
+    QAction* cutItem_ = nullptr;
+    QAction* copyItem_ = nullptr;
+    QAction* pasteItem_ = nullptr;
 
-    bool docModified_ = false;
     QString currentFileName_;
     QColor lastColor_ = Qt::black;
 };

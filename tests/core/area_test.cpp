@@ -1,6 +1,6 @@
 // The area calculation: the worked examples of every shape, the fields each
 // shape reads, and the failures that leave the results alone.
-#include "calc/area.h"
+#include "core/area.h"
 
 #include <gtest/gtest.h>
 

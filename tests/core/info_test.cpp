@@ -1,7 +1,7 @@
 // The information screen's load and close steps.
-#include "calc/info.h"
+#include "core/info.h"
 
-#include "app/job_record.h"
+#include "core/job_record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/job_record.h"
+#include "core/job_record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The nozzle selection calculation: worked examples, entry failures, the
 // range read back from the shown flow, and the job record group.
-#include "calc/nozzle_selection.h"
+#include "core/nozzle_selection.h"
 
-#include "app/job_record.h"
+#include "core/job_record.h"
 
 #include <gtest/gtest.h>
 

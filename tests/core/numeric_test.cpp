@@ -1,5 +1,5 @@
 // The numeric rules, table by table.
-#include "app/numeric.h"
+#include "core/numeric.h"
 
 #include <gtest/gtest.h>
 

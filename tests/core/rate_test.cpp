@@ -1,5 +1,5 @@
 // The calibration rate calculation, its failures and its job record group.
-#include "calc/rate.h"
+#include "core/rate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/report.h"
+#include "core/report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The travel speed calculation, its failures and its job record group.
-#include "calc/speed.h"
+#include "core/speed.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The tank mix calculation, its failures, and its load and close steps.
-#include "app/job_record.h"
-#include "calc/tank_mix.h"
+#include "core/job_record.h"
+#include "core/tank_mix.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +31,10 @@ TEST_P(TankMixResultTest, ShowsResults) {
     ASSERT_TRUE(std::holds_alternative<TankMixResults>(outcome))
         << "error: " << std::get<EntryError>(outcome).prompt;
     const auto& results = std::get<TankMixResults>(outcome);
-    EXPECT_EQ(results.text3, row.expected.text3);
-    EXPECT_EQ(results.text5, row.expected.text5);
-    EXPECT_EQ(results.text6, row.expected.text6);
-    EXPECT_EQ(results.text7, row.expected.text7);
+    EXPECT_EQ(results.mlPerLiter, row.expected.mlPerLiter);
+    EXPECT_EQ(results.water, row.expected.water);
+    EXPECT_EQ(results.productMl, row.expected.productMl);
+    EXPECT_EQ(results.productLiters, row.expected.productLiters);
 }
 
 const ResultRow kResultRows[] = {
@@ -73,7 +73,7 @@ TEST_P(TankMixErrorTest, ReportsField) {
     const ErrorRow& row = GetParam();
     const auto outcome = TankMix(row.product, row.sprayer, row.area, '.');
     ASSERT_TRUE(std::holds_alternative<EntryError>(outcome))
-        << "results: " << std::get<TankMixResults>(outcome).text3;
+        << "results: " << std::get<TankMixResults>(outcome).mlPerLiter;
     EXPECT_EQ(std::get<EntryError>(outcome), (EntryError{row.field, row.prompt, "Error"}));
 }
 
@@ -156,18 +156,18 @@ TEST_P(TankMixStoreTest, StoresTheLineOfItsField) {
 }
 
 const StoreRow kStoreRows[] = {
-    {"ProductRate", &TankMixTexts::text1, &JobRecord::mixProductRate,
+    {"ProductRate", &TankMixTexts::productRate, &JobRecord::mixProductRate,
      "Product Label Rate (Millileters per hectar) - 7 Millileters\n"},
-    {"SprayerRate", &TankMixTexts::text2, &JobRecord::mixSprayerRate,
+    {"SprayerRate", &TankMixTexts::sprayerRate, &JobRecord::mixSprayerRate,
      "Actual Sprayer Calibration rate (Liters per Hectar) - 7 Liters\n"},
-    {"Area", &TankMixTexts::text8, &JobRecord::mixArea,
+    {"Area", &TankMixTexts::area, &JobRecord::mixArea,
      "Area to be Sprayed (in Hectars) - 7 Hectars\n"},
-    {"ProductPerLiter", &TankMixTexts::text3, &JobRecord::mixProductPerLiter,
+    {"ProductPerLiter", &TankMixTexts::mlPerLiter, &JobRecord::mixProductPerLiter,
      "Millileters of Product per Liter of water - 7 Milliliters\n"},
-    {"Water", &TankMixTexts::text5, &JobRecord::mixWater, "Total Water Required - 7 Liters\n"},
-    {"ProductMl", &TankMixTexts::text6, &JobRecord::mixProductMl,
+    {"Water", &TankMixTexts::water, &JobRecord::mixWater, "Total Water Required - 7 Liters\n"},
+    {"ProductMl", &TankMixTexts::productMl, &JobRecord::mixProductMl,
      "Total Product Required (In Millileters) - 7 Milliliters\n"},
-    {"ProductLiters", &TankMixTexts::text7, &JobRecord::mixProductLiters,
+    {"ProductLiters", &TankMixTexts::productLiters, &JobRecord::mixProductLiters,
      "Total Product Required (In Liters) - 7 Liters\n"},
 };
 

@@ -1,4 +1,4 @@
-#include "editor/text_file.h"
+#include "core/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
 // Any field texts into every calculation: each returns an entry error or its
 // results and never crashes; a result that is a number reads back as one.
-#include "app/job_record.h"
-#include "app/numeric.h"
-#include "calc/area.h"
-#include "calc/info.h"
-#include "calc/multtank.h"
-#include "calc/nozzle.h"
-#include "calc/nozzle_selection.h"
-#include "calc/pressdrop.h"
-#include "calc/rate.h"
-#include "calc/speed.h"
-#include "calc/tank_mix.h"
+#include "core/area.h"
+#include "core/catch_test.h"
+#include "core/info.h"
+#include "core/job_record.h"
+#include "core/multiple_tank.h"
+#include "core/nozzle_selection.h"
+#include "core/numeric.h"
+#include "core/pressure_drop.h"
+#include "core/rate.h"
+#include "core/speed.h"
+#include "core/tank_mix.h"
 #include "fuzz_input.h"
 
 using namespace zelk;
@@ -69,13 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         summary = results->summary;
     StoreNozzleGroup(record, entries, summary, sep);
 
-    MulttankTexts tank;
-    tank.tank = t[0];
-    tank.water0 = t[1];
-    tank.ozPer0 = t[2];
-    tank.water1 = t[3];
-    const MulttankSolution solved = SolveMulttank(tank, sep);
-    StoreMulttank(solved.texts, record);
+    MultipleTankTexts tank;
+    tank.capacity = t[0];
+    tank.jobWater = t[1];
+    tank.jobMlPerLiter = t[2];
+    tank.fullLoadWater = t[3];
+    const MultipleTankSolution solved = SolveMultipleTank(tank, sep);
+    StoreMultipleTank(solved.texts, record);
 
     StoreRateGroup(record, t[0], t[1], t[2]);
     StoreSpeedGroup(record, t[0], t[1], t[2]);

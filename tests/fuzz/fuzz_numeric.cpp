@@ -1,7 +1,7 @@
 // Any bytes as an entry text: the entry rule never crashes, every text that
 // passes converts or is out of range, and what a conversion gives is written
 // back as a text that reads as (nearly) the same number.
-#include "app/numeric.h"
+#include "core/numeric.h"
 #include "fuzz_input.h"
 
 #include <cmath>

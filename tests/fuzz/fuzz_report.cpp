@@ -1,7 +1,7 @@
 // Any record contents: the report is built without a crash, closes with the
 // notes section, and leaves the record as it was.
+#include "core/report.h"
 #include "fuzz_input.h"
-#include "report/report.h"
 
 #include <cstring>
 

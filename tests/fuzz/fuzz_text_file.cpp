@@ -1,7 +1,7 @@
 // Any bytes as a file: reading always gives valid UTF-8, and a valid UTF-8
 // file with CR LF line breaks is written back byte for byte (plus the one
 // CR LF that every save appends).
-#include "editor/text_file.h"
+#include "core/text_file.h"
 #include "fuzz_input.h"
 
 #include <cstddef>

@@ -87,12 +87,12 @@ private slots:
     // The shape captions change with the shape; the names must follow them,
     // also when a shape is chosen after another one.
     void theAreaFieldsFollowTheChosenShape() {
-        auto& area = s->screens().show<frmArea>();
+        auto& area = s->screens().show<AreaScreen>();
         auto* shapes = child<QComboBox>(&area, "DropShape");
         QVERIFY(shapes);
         for (int shape : {5, 0, 3, 1}) {
             shapes->setCurrentIndex(shape);
-            area.DropShape_Click();
+            area.showShape();
             for (const char* n : {"1", "2", "3"}) {
                 auto* field = child<QLineEdit>(&area, (QByteArray("txt") + n).constData());
                 auto* caption = child<QLabel>(&area, (QByteArray("lbl") + n).constData());

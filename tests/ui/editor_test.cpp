@@ -1,7 +1,7 @@
-#include "app/spray_menu.h"
+#include "app/main_menu.h"
+#include "core/report.h"
 #include "editor/text_editor.h"
 #include "editor/toolbar_icons.h"
-#include "report/report.h"
 #include "ui_support.h"
 
 #include <QClipboard>
@@ -65,8 +65,8 @@ int pdfPageCount(const QString& path) {
 }
 
 // Three lines, each on a page of its own; only the top one is in view.
-void makeThreePages(frmTxtEditor& window) {
-    window.InsertAtCaret(QStringLiteral("page one\npage two\npage three"));
+void makeThreePages(TextEditor& window) {
+    window.insertAtCaret(QStringLiteral("page one\npage two\npage three"));
     auto* box = window.findChild<QTextEdit*>(QStringLiteral("rtf"));
     QTextBlockFormat breakBefore;
     breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -102,7 +102,7 @@ class EditorTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Session> s;
-    frmTxtEditor* editor = nullptr;
+    TextEditor* editor = nullptr;
     QTextEdit* rtf = nullptr;
 
     ScriptedPlatform& platform() { return s->platform; }
@@ -128,7 +128,7 @@ class EditorTest : public QObject {
         platform().files.insert(path, bytes);
         platform().fileNames.enqueue(path);
         trigger("mnuOpen");
-        QCOMPARE(editor->CurrentFileName(), path);
+        QCOMPARE(editor->currentFileName(), path);
     }
 
     void select(int start, int length) {
@@ -154,20 +154,20 @@ class EditorTest : public QObject {
     // A titled, clean document with the text "first\n" read from /jobs/a.txt.
     void startTitled() {
         openFile(QStringLiteral("/jobs/a.txt"), "first\r\n");
-        QVERIFY(!editor->docModified());
+        QVERIFY(!editor->isModified());
         platform().shown.clear();
     }
 
     void makeModified() {
         rtf->moveCursor(QTextCursor::End);
         QTest::keyClicks(rtf, QStringLiteral("typed"));
-        QVERIFY(editor->docModified());
+        QVERIFY(editor->isModified());
     }
 
 private slots:
     void init() {
         s = std::make_unique<Session>();
-        editor = &s->screens().show<frmTxtEditor>();
+        editor = &s->screens().show<TextEditor>();
         rtf = child<QTextEdit>(editor, "rtf");
         QVERIFY2(rtf, "rtf missing");
         QVERIFY(QTest::qWaitForWindowExposed(editor));
@@ -183,19 +183,19 @@ private slots:
 
     void aFirstReferenceCreatesItHiddenEmptyUntitledAndClean() {
         closeWindow(editor);
-        QVERIFY(!s->screens().find<frmTxtEditor>());
-        frmTxtEditor& fresh = s->screens().get<frmTxtEditor>();
+        QVERIFY(!s->screens().find<TextEditor>());
+        TextEditor& fresh = s->screens().get<TextEditor>();
         QVERIFY(!fresh.isVisible());
         QCOMPARE(fresh.objectName(), QStringLiteral("frmTxtEditor"));
         QCOMPARE(fresh.windowTitle(), kUntitled);
         QCOMPARE(child<QTextEdit>(&fresh, "rtf")->toPlainText(), QString());
-        QVERIFY(!fresh.docModified());
-        QCOMPARE(fresh.CurrentFileName(), QString());
+        QVERIFY(!fresh.isModified());
+        QCOMPARE(fresh.currentFileName(), QString());
         // Nothing typed: it closes without asking.
-        fresh.ShowEditor();
+        fresh.showEditor();
         closeWindow(&fresh);
         QVERIFY(platform().shown.isEmpty());
-        QVERIFY(!s->screens().find<frmTxtEditor>());
+        QVERIFY(!s->screens().find<TextEditor>());
     }
 
     void theToolbarHasItsButtonsInOrderEachWithAPicture() {
@@ -319,11 +319,11 @@ private slots:
         if (titled)
             startTitled();
         const QString title = editor->windowTitle();
-        const QString file = editor->CurrentFileName();
+        const QString file = editor->currentFileName();
         QTest::keyClicks(rtf, QStringLiteral("x"));
-        QVERIFY(editor->docModified());
+        QVERIFY(editor->isModified());
         QCOMPARE(editor->windowTitle(), title);
-        QCOMPARE(editor->CurrentFileName(), file);
+        QCOMPARE(editor->currentFileName(), file);
     }
 
     void newCompletes_data() {
@@ -350,7 +350,7 @@ private slots:
         if (modified)
             makeModified();
         const QString before = rtf->toPlainText();
-        const QString oldFile = editor->CurrentFileName();
+        const QString oldFile = editor->currentFileName();
         for (Answer a : answers)
             platform().answers.enqueue(a);
         if (!savedTo.isEmpty())
@@ -367,8 +367,8 @@ private slots:
                      before.toUtf8().replace("\n", "\r\n") + "\r\n");
         }
         QCOMPARE(rtf->toPlainText(), QString());
-        QVERIFY(!editor->docModified());
-        QCOMPARE(editor->CurrentFileName(), QString());
+        QVERIFY(!editor->isModified());
+        QCOMPARE(editor->currentFileName(), QString());
         QCOMPARE(editor->windowTitle(), kUntitled);
     }
 
@@ -397,18 +397,18 @@ private slots:
         QCOMPARE(platform().shown[0].title, QStringLiteral("Editor"));
         QCOMPARE(platform().shown[0].icon, Platform::Icon::Warning);
         QCOMPARE(rtf->toPlainText(), QStringLiteral("first\ntyped"));
-        QVERIFY(editor->docModified());
-        QCOMPARE(editor->CurrentFileName(), QStringLiteral("/jobs/a.txt"));
+        QVERIFY(editor->isModified());
+        QCOMPARE(editor->currentFileName(), QStringLiteral("/jobs/a.txt"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/a.txt - Text Editor"));
         QVERIFY(editor->isVisible());
-        QCOMPARE(s->screens().find<frmTxtEditor>(), editor);
+        QCOMPARE(s->screens().find<TextEditor>(), editor);
     }
 
     void openReadsTheFileAsPlainTextAndTitlesTheWindow() {
         openFile(QStringLiteral("/jobs/report.txt"), "line one\r\nline two\r\n");
         QCOMPARE(platform().lastFilters, (QStringList{"Text Files (*.txt)", "All Files (*)"}));
         QCOMPARE(rtf->toPlainText(), QStringLiteral("line one\nline two\n"));
-        QVERIFY(!editor->docModified());
+        QVERIFY(!editor->isModified());
         QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/report.txt - Text Editor"));
         QVERIFY(platform().shown.size() == 1 && platform().shown[0].kind == "open");
     }
@@ -453,11 +453,11 @@ private slots:
         if (opened) {
             QCOMPARE(rtf->toPlainText(), QStringLiteral("other\n"));
             QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/b.txt - Text Editor"));
-            QVERIFY(!editor->docModified());
+            QVERIFY(!editor->isModified());
         } else {
             QCOMPARE(rtf->toPlainText(), text);
             QCOMPARE(editor->windowTitle(), kUntitled);
-            QVERIFY(editor->docModified());
+            QVERIFY(editor->isModified());
         }
     }
 
@@ -470,12 +470,12 @@ private slots:
         trigger("mnuOpen");
         QCOMPARE(shownKinds(), (QStringList{"ask", "open"}));
         QCOMPARE(rtf->toPlainText(), QStringLiteral("first\ntyped"));
-        QVERIFY(editor->docModified());
+        QVERIFY(editor->isModified());
         QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/a.txt - Text Editor"));
 
         trigger("mnuSave");
         QCOMPARE(platform().files.value("/jobs/a.txt"), QByteArray("first\r\ntyped\r\n"));
-        QVERIFY(!editor->docModified());
+        QVERIFY(!editor->isModified());
         QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/a.txt - Text Editor"));
         QCOMPARE(shownKinds(), (QStringList{"ask", "open"}));
     }
@@ -498,14 +498,14 @@ private slots:
             // The name as typed: no extension added.
             QCOMPARE(platform().files.keys(), QStringList{*answer});
             QCOMPARE(platform().files.value(*answer), QByteArray("typed\r\n"));
-            QCOMPARE(editor->CurrentFileName(), *answer);
+            QCOMPARE(editor->currentFileName(), *answer);
             QCOMPARE(editor->windowTitle(), *answer + "- Text Editor");
-            QVERIFY(!editor->docModified());
+            QVERIFY(!editor->isModified());
         } else {
             QVERIFY(platform().files.isEmpty());
             QCOMPARE(editor->windowTitle(), kUntitled);
-            QCOMPARE(editor->CurrentFileName(), QString());
-            QVERIFY(editor->docModified());
+            QCOMPARE(editor->currentFileName(), QString());
+            QVERIFY(editor->isModified());
         }
     }
 
@@ -516,7 +516,7 @@ private slots:
         QVERIFY(platform().shown.isEmpty());
         QCOMPARE(platform().files.value("/jobs/a.txt"), QByteArray("first\r\ntyped\r\n"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/a.txt - Text Editor"));
-        QVERIFY(!editor->docModified());
+        QVERIFY(!editor->isModified());
     }
 
     // Captions differ in one space: after Open " - ", after Save As "- ".
@@ -525,10 +525,10 @@ private slots:
         platform().fileNames.enqueue(QStringLiteral("/jobs/b.txt"));
         trigger("mnuSaveAs");
         QCOMPARE(platform().lastSavePreset, QStringLiteral("/jobs/a.txt"));
-        QCOMPARE(editor->CurrentFileName(), QStringLiteral("/jobs/b.txt"));
+        QCOMPARE(editor->currentFileName(), QStringLiteral("/jobs/b.txt"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/b.txt- Text Editor"));
         QCOMPARE(platform().files.value("/jobs/b.txt"), QByteArray("first\r\n\r\n"));
-        QVERIFY(!editor->docModified());
+        QVERIFY(!editor->isModified());
     }
 
     void theFileFormat_data() {
@@ -558,18 +558,18 @@ private slots:
         if (!opened.isEmpty())
             openFile(QStringLiteral("/jobs/in.txt"), opened);
         if (!typed.isEmpty())
-            editor->InsertAtCaret(typed);
+            editor->insertAtCaret(typed);
         platform().fileNames.enqueue(QStringLiteral("/jobs/out.txt"));
         trigger("mnuSaveAs");
         QCOMPARE(platform().files.value("/jobs/out.txt"), saved);
     }
 
     void anEmptyFileOpensAsAnEmptyDocument() {
-        editor->InsertAtCaret(QStringLiteral("old"));
+        editor->insertAtCaret(QStringLiteral("old"));
         platform().answers.enqueue(Answer::No);
         openFile(QStringLiteral("/jobs/empty.txt"), QByteArray());
         QCOMPARE(rtf->toPlainText(), QString());
-        QVERIFY(!editor->docModified());
+        QVERIFY(!editor->isModified());
     }
 
     void aWindows1252FileOpensWithItsCharacters() {
@@ -580,7 +580,7 @@ private slots:
     // Markup in a file or a report shows as the characters it is.
     void anHtmlLookingFileOpensAsPlainText() {
         // Whatever format the caret had before, the opened text has none.
-        editor->InsertAtCaret(QStringLiteral("old"));
+        editor->insertAtCaret(QStringLiteral("old"));
         rtf->selectAll();
         click("tlbBold");
         click("tlbUnderline");
@@ -615,8 +615,8 @@ private slots:
         QVERIFY2(shown.text.contains("No such file or directory"), qPrintable(shown.text));
         QCOMPARE(shown.title, QStringLiteral("Editor"));
         QCOMPARE(rtf->toPlainText(), QStringLiteral("first\ntyped"));
-        QVERIFY(editor->docModified());
-        QCOMPARE(editor->CurrentFileName(), QStringLiteral("/jobs/a.txt"));
+        QVERIFY(editor->isModified());
+        QCOMPARE(editor->currentFileName(), QStringLiteral("/jobs/a.txt"));
     }
 
     void aFailedWriteIsNamedAndChangesNothing_data() {
@@ -642,8 +642,8 @@ private slots:
         QVERIFY2(messages[0].contains("No space left on device"), qPrintable(messages[0]));
         QCOMPARE(platform().shown.last().title, QStringLiteral("Editor"));
         QCOMPARE(platform().files.value("/jobs/a.txt"), QByteArray("first\r\n"));
-        QVERIFY(editor->docModified());
-        QCOMPARE(editor->CurrentFileName(), QStringLiteral("/jobs/a.txt"));
+        QVERIFY(editor->isModified());
+        QCOMPARE(editor->currentFileName(), QStringLiteral("/jobs/a.txt"));
         QCOMPARE(editor->windowTitle(), QStringLiteral("/jobs/a.txt - Text Editor"));
     }
 
@@ -662,11 +662,11 @@ private slots:
 
         DiskPlatform disk;
         Program program(disk);
-        auto& window = program.screens().show<frmTxtEditor>();
+        auto& window = program.screens().show<TextEditor>();
         disk.fileNames.enqueue(path);
-        window.mnuOpen_Click();
-        QCOMPARE(window.CurrentFileName(), path);
-        window.InsertAtCaret(QString(64 * 1024, QLatin1Char('x')));
+        window.openDocument();
+        QCOMPARE(window.currentFileName(), path);
+        window.insertAtCaret(QString(64 * 1024, QLatin1Char('x')));
 
         // A file size limit stands in for a full disk.
         rlimit saved{};
@@ -686,13 +686,13 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains(path), qPrintable(messages[0]));
         QVERIFY(window.isVisible());
-        QVERIFY(window.docModified());
-        QCOMPARE(program.screens().find<frmTxtEditor>(), &window);
+        QVERIFY(window.isModified());
+        QCOMPARE(program.screens().find<TextEditor>(), &window);
 
         // With room again the same Save goes through.
-        window.mnuSave_Click();
+        window.save();
         QCOMPARE(readBytes(path).size(), old.size() + 64 * 1024 + 2);
-        QVERIFY(!window.docModified());
+        QVERIFY(!window.isModified());
     }
 
     void closing_data() {
@@ -750,7 +750,7 @@ private slots:
             platform().fileNames.enqueue(saveAs);
         if (writeFails)
             platform().failingWrites << QStringLiteral("/jobs/a.txt");
-        QPointer<frmTxtEditor> window = editor;
+        QPointer<TextEditor> window = editor;
 
         if (viaExit)
             trigger("mnuExit");
@@ -762,11 +762,11 @@ private slots:
         if (stays) {
             QVERIFY(window);
             QVERIFY(window->isVisible());
-            QVERIFY(window->docModified());
-            QCOMPARE(s->screens().find<frmTxtEditor>(), window.data());
+            QVERIFY(window->isModified());
+            QCOMPARE(s->screens().find<TextEditor>(), window.data());
         } else {
             QVERIFY(window.isNull());
-            QVERIFY(!s->screens().find<frmTxtEditor>());
+            QVERIFY(!s->screens().find<TextEditor>());
         }
         if (!written.isEmpty())
             QCOMPARE(platform().files.value(written),
@@ -777,24 +777,24 @@ private slots:
 
     // A closed editor is gone with its document; the next one starts afresh.
     void theNextReferenceAfterClosingIsFresh() {
-        editor->InsertAtCaret(QStringLiteral("gone"));
+        editor->insertAtCaret(QStringLiteral("gone"));
         platform().answers.enqueue(Answer::No);
         closeWindow(editor);
-        frmTxtEditor& next = s->screens().get<frmTxtEditor>();
+        TextEditor& next = s->screens().get<TextEditor>();
         QCOMPARE(child<QTextEdit>(&next, "rtf")->toPlainText(), QString());
-        QVERIFY(!next.docModified());
+        QVERIFY(!next.isModified());
         QCOMPARE(next.windowTitle(), kUntitled);
     }
 
     void insertAtCaretReplacesTheSelectionWithPlainText() {
-        editor->InsertAtCaret(QStringLiteral("one two three"));
+        editor->insertAtCaret(QStringLiteral("one two three"));
         select(4, 3);
-        editor->InsertAtCaret(QStringLiteral("<b>2</b>\n&amp;"));
+        editor->insertAtCaret(QStringLiteral("<b>2</b>\n&amp;"));
         QCOMPARE(rtf->toPlainText(), QStringLiteral("one <b>2</b>\n&amp; three"));
         QCOMPARE(rtf->document()->blockCount(), 2);
         QCOMPARE(rtf->textCursor().position(), 4 + 14);
         QVERIFY(!rtf->textCursor().hasSelection());
-        QVERIFY(editor->docModified());
+        QVERIFY(editor->isModified());
         QCOMPARE(formatAt(5).fontWeight(), int(QFont::Normal));
     }
 
@@ -806,7 +806,7 @@ private slots:
         s->record().speedKmh = ReportLine("km/h - ", "12");
         const QString report = QString::fromStdString(BuildReport(s->record()));
         s->program->start();
-        auto* menu = s->screens().find<SprayMenu>();
+        auto* menu = s->screens().find<MainMenu>();
         QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
         auto* list = child<QListWidget>(menu, "List1");
         QVERIFY(list);
@@ -816,17 +816,17 @@ private slots:
         };
 
         clickPrintReport();
-        auto* shown = s->screens().find<frmTxtEditor>();
+        auto* shown = s->screens().find<TextEditor>();
         QVERIFY2(shown, "Print Report did not create the editor");
         QVERIFY(shown->isVisible());
         auto* box = child<QTextEdit>(shown, "rtf");
         QCOMPARE(box->toPlainText(), report);
         QVERIFY(box->toPlainText().contains("<b>Acme</b> &amp; Sons"));
-        QVERIFY(shown->docModified());
+        QVERIFY(shown->isModified());
         QCOMPARE(shown->windowTitle(), kUntitled);
 
         clickPrintReport();
-        QCOMPARE(s->screens().find<frmTxtEditor>(), shown);
+        QCOMPARE(s->screens().find<TextEditor>(), shown);
         QCOMPARE(box->toPlainText(), report + report);
         QCOMPARE(QString::fromStdString(BuildReport(s->record())), report);
     }
@@ -845,7 +845,7 @@ private slots:
     void theEditMenuFollowsSelectionAndClipboard() {
         QFETCH(bool, selected);
         QFETCH(QString, clipboard);
-        editor->InsertAtCaret(QStringLiteral("some text"));
+        editor->insertAtCaret(QStringLiteral("some text"));
         if (selected)
             select(0, 4);
         platform().setClipboardText(clipboard);
@@ -864,14 +864,14 @@ private slots:
     }
 
     void toolbarCopyWithNothingSelectedLeavesAnEmptyClipboard() {
-        editor->InsertAtCaret(QStringLiteral("text"));
+        editor->insertAtCaret(QStringLiteral("text"));
         platform().setClipboardText(QStringLiteral("old"));
         click("tlbCopy");
         QCOMPARE(platform().clipboardText(), QString());
     }
 
     void toolbarPasteWithAnEmptyClipboardDeletesTheSelection() {
-        editor->InsertAtCaret(QStringLiteral("keep drop keep"));
+        editor->insertAtCaret(QStringLiteral("keep drop keep"));
         select(5, 5);
         platform().setClipboardText(QString());
         click("tlbPaste");
@@ -879,7 +879,7 @@ private slots:
     }
 
     void cutAndPasteMoveTextWithItsLineBreaks() {
-        editor->InsertAtCaret(QStringLiteral("ab\ncd\nef"));
+        editor->insertAtCaret(QStringLiteral("ab\ncd\nef"));
         select(1, 4);
         click("tlbCut");
         QCOMPARE(platform().clipboardText(), QStringLiteral("b\ncd"));
@@ -910,12 +910,12 @@ private slots:
         platform().setClipboardText(QStringLiteral("new"));
         platform().promptAnswers.enqueue(QStringLiteral("words"));
         trigger(command.toLatin1().constData());
-        QCOMPARE(editor->docModified(), modifies);
+        QCOMPARE(editor->isModified(), modifies);
     }
 
     // The control's own keys carry plain text only, both ways.
     void keyboardCopyAndPasteCarryPlainTextOnly() {
-        editor->InsertAtCaret(QStringLiteral("plain"));
+        editor->insertAtCaret(QStringLiteral("plain"));
         rtf->selectAll();
         click("tlbBold");
         QTest::keyClick(rtf, Qt::Key_C, Qt::ControlModifier);
@@ -974,7 +974,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, length);
         if (!document.isEmpty())
-            editor->InsertAtCaret(document);
+            editor->insertAtCaret(document);
         select(2, 1);
         platform().shown.clear();
         for (int round = 0; round < 2; ++round) {
@@ -1019,7 +1019,7 @@ private slots:
                 return f.fontItalic();
             return f.fontUnderline();
         };
-        editor->InsertAtCaret(QStringLiteral("one two"));
+        editor->insertAtCaret(QStringLiteral("one two"));
         select(0, 3);
         click(key.toLatin1().constData());
         QVERIFY(isOn(formatAt(0)) && isOn(formatAt(2)));
@@ -1036,7 +1036,7 @@ private slots:
     }
 
     void theFontDialogStartsOnTheSelectionAndAppliesItsChoice() {
-        editor->InsertAtCaret(QStringLiteral("alpha beta"));
+        editor->insertAtCaret(QStringLiteral("alpha beta"));
         select(0, 5);
         click("tlbItalic");
         click("tlbUnderline");
@@ -1075,7 +1075,7 @@ private slots:
 
     void aMixedSelectionEndsTheFontCommandWithoutADialog() {
         QFETCH(QString, mix);
-        editor->InsertAtCaret(QStringLiteral("alpha beta"));
+        editor->insertAtCaret(QStringLiteral("alpha beta"));
         select(0, 3);
         QTextCharFormat f;
         if (mix == "bold")
@@ -1100,7 +1100,7 @@ private slots:
 
     // Underline differs inside this selection, but it is no part of the font.
     void underlineAloneDoesNotMakeASelectionMixed() {
-        editor->InsertAtCaret(QStringLiteral("alpha beta"));
+        editor->insertAtCaret(QStringLiteral("alpha beta"));
         select(0, 3);
         click("tlbUnderline");
         select(1, 5);
@@ -1109,7 +1109,7 @@ private slots:
     }
 
     void theColourDialogOpensOnTheLastColour() {
-        editor->InsertAtCaret(QStringLiteral("red text"));
+        editor->insertAtCaret(QStringLiteral("red text"));
         select(0, 3);
         platform().colors.enqueue(QColor(200, 10, 10));
         trigger("mnuFontColor");
@@ -1152,15 +1152,6 @@ private slots:
         QTest::keyClick(rtf, Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(rtf->palette().color(QPalette::Base), colour);
         QCOMPARE(rtf->toPlainText(), QString());
-    }
-
-    void anUnknownToolbarKeyRunsFind() {
-        QAction stray(QStringLiteral("stray"));
-        stray.setObjectName(QStringLiteral("tlbnew")); // keys compare exactly
-        editor->InsertAtCaret(QStringLiteral("text"));
-        editor->Toolbar1_ButtonClick(&stray);
-        QCOMPARE(shownKinds(), QStringList{"prompt"});
-        QCOMPARE(rtf->toPlainText(), QStringLiteral("text"));
     }
 
     void theToolbarReachesTheFileCommands() {
@@ -1224,7 +1215,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("dialog.pdf"));
         PrintDialogPlatform dialogs;
         Program program(dialogs);
-        auto& window = program.screens().show<frmTxtEditor>();
+        auto& window = program.screens().show<TextEditor>();
         makeThreePages(window);
 
         for (const bool accept : {false, true}) {
@@ -1248,7 +1239,7 @@ private slots:
                 file->setText(pdf);
                 dialog->accept();
             });
-            window.PrintEditorWindow();
+            window.print();
             QVERIFY2(answered, "no printer dialog appeared");
             QCOMPARE(QFile::exists(pdf), accept);
         }
@@ -1262,7 +1253,7 @@ private slots:
         QString text;
         for (int i = 1; i <= 300; ++i)
             text += QStringLiteral("line %1\n").arg(i);
-        editor->InsertAtCaret(text);
+        editor->insertAtCaret(text);
         platform().printToPdf = pdf;
         platform().printAnswers.enqueue(true);
         click("tlbPrint");

@@ -4,19 +4,19 @@
 // shows other captions and fields.
 #pragma once
 
-#include "app/info_screen.h"
 #include "app/license_window.h"
-#include "app/spray_menu.h"
+#include "app/main_menu.h"
+#include "core/report.h"
 #include "editor/text_editor.h"
-#include "report/report.h"
-#include "screens/area.h"
-#include "screens/multtank.h"
-#include "screens/nozzle.h"
-#include "screens/nozzle_output.h"
-#include "screens/pressdrop.h"
-#include "screens/rate.h"
-#include "screens/speed_calc.h"
-#include "screens/tank_mix.h"
+#include "screens/area_screen.h"
+#include "screens/catch_test_screen.h"
+#include "screens/info_screen.h"
+#include "screens/multiple_tank_screen.h"
+#include "screens/nozzle_selection_screen.h"
+#include "screens/pressure_drop_screen.h"
+#include "screens/rate_screen.h"
+#include "screens/speed_screen.h"
+#include "screens/tank_mix_screen.h"
 #include "ui_support.h"
 
 #include <QComboBox>
@@ -36,45 +36,45 @@ template <class T> QWidget* openScreen(Session& s) {
 
 inline QWidget* openMenu(Session& s) {
     s.program->start();
-    return s.screens().find<SprayMenu>();
+    return s.screens().find<MainMenu>();
 }
 
 template <int Shape> QWidget* openAreaWithShape(Session& s) {
-    auto& area = s.screens().show<frmArea>();
+    auto& area = s.screens().show<AreaScreen>();
     auto* shapes = child<QComboBox>(&area, "DropShape");
     if (!shapes)
         return nullptr;
     shapes->setCurrentIndex(Shape);
-    area.DropShape_Click();
+    area.showShape();
     return &area;
 }
 
 inline QWidget* openEditorWithReport(Session& s) {
-    auto& editor = s.screens().get<frmTxtEditor>();
-    editor.InsertAtCaret(QString::fromStdString(BuildReport(s.record())));
-    editor.ShowEditor();
+    auto& editor = s.screens().get<TextEditor>();
+    editor.insertAtCaret(QString::fromStdString(BuildReport(s.record())));
+    editor.showEditor();
     return &editor;
 }
 
 inline const std::vector<ScreenOpener>& everyScreen() {
     static const std::vector<ScreenOpener> screens = {
         {"SprayMenu", openMenu},
-        {"FrmInfo", openScreen<FrmInfo>},
-        {"Nozzle", openScreen<Nozzle>},
-        {"speedCalc", openScreen<speedCalc>},
-        {"frmArea", openScreen<frmArea>},
+        {"FrmInfo", openScreen<InfoScreen>},
+        {"Nozzle", openScreen<CatchTestScreen>},
+        {"speedCalc", openScreen<SpeedScreen>},
+        {"frmArea", openScreen<AreaScreen>},
         {"frmArea_Circle", openAreaWithShape<0>},
         {"frmArea_Triangle", openAreaWithShape<1>},
         {"frmArea_Square", openAreaWithShape<2>},
         {"frmArea_Rectangle", openAreaWithShape<3>},
         {"frmArea_Parallelogram", openAreaWithShape<4>},
         {"frmArea_Trapezoid", openAreaWithShape<5>},
-        {"Rate", openScreen<Rate>},
-        {"Calibrate", openScreen<Calibrate>},
-        {"Multtank", openScreen<Multtank>},
-        {"Nozzleoutput", openScreen<Nozzleoutput>},
-        {"pressdrop", openScreen<pressdrop>},
-        {"frmLicense", openScreen<frmLicense>},
+        {"Rate", openScreen<RateScreen>},
+        {"Calibrate", openScreen<TankMixScreen>},
+        {"Multtank", openScreen<MultipleTankScreen>},
+        {"Nozzleoutput", openScreen<NozzleSelectionScreen>},
+        {"pressdrop", openScreen<PressureDropScreen>},
+        {"frmLicense", openScreen<LicenseWindow>},
         {"frmTxtEditor", openEditorWithReport},
     };
     return screens;

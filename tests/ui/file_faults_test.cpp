@@ -6,8 +6,8 @@
 // CI runs as root, for whom file modes stop nothing; the rows that rely on
 // modes are skipped there, and places no one can write or read (the kernel's
 // own /proc and /sys, a path below a plain file) stand in for them.
+#include "core/text_file.h"
 #include "editor/text_editor.h"
-#include "editor/text_file.h"
 #include "hang_guard.h"
 #include "ui_support.h"
 
@@ -147,9 +147,9 @@ struct Snapshot {
     QString file;
     bool modified = false;
 
-    static Snapshot of(const frmTxtEditor& editor, const QTextEdit& rtf) {
-        return {rtf.toPlainText(), editor.windowTitle(), editor.CurrentFileName(),
-                editor.docModified()};
+    static Snapshot of(const TextEditor& editor, const QTextEdit& rtf) {
+        return {rtf.toPlainText(), editor.windowTitle(), editor.currentFileName(),
+                editor.isModified()};
     }
     bool operator==(const Snapshot&) const = default;
 };
@@ -173,7 +173,7 @@ class FileFaultsTest : public QObject {
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<DiskPlatform> platform;
     std::unique_ptr<Program> program;
-    frmTxtEditor* editor = nullptr;
+    TextEditor* editor = nullptr;
     QTextEdit* rtf = nullptr;
     QString existing; // the document's own file, opened at the start
     const QByteArray existingBytes = "old report\r\nsecond line\r\n";
@@ -198,16 +198,16 @@ private slots:
         writeBytes(existing, existingBytes);
         platform = std::make_unique<DiskPlatform>();
         program = std::make_unique<Program>(*platform);
-        editor = &program->screens().show<frmTxtEditor>();
+        editor = &program->screens().show<TextEditor>();
         rtf = child<QTextEdit>(editor, "rtf");
         QVERIFY(rtf);
         platform->fileNames.enqueue(existing);
-        editor->mnuOpen_Click();
-        QCOMPARE(editor->CurrentFileName(), existing);
+        editor->openDocument();
+        QCOMPARE(editor->currentFileName(), existing);
         QCOMPARE(rtf->toPlainText(), QStringLiteral("old report\nsecond line\n"));
         rtf->moveCursor(QTextCursor::End);
         QTest::keyClicks(rtf, QStringLiteral("typed"));
-        QVERIFY(editor->docModified());
+        QVERIFY(editor->isModified());
         platform->shown.clear();
     }
 
@@ -306,7 +306,7 @@ private slots:
             break;
         }
         if (partWay)
-            editor->InsertAtCaret(QString(64 * 1024, QLatin1Char('x')));
+            editor->insertAtCaret(QString(64 * 1024, QLatin1Char('x')));
 
         const Snapshot before = Snapshot::of(*editor, *rtf);
         const QStringList filesBefore = listing(dir->path());
@@ -328,9 +328,9 @@ private slots:
                 QVERIFY(limit->ok());
             }
             if (viaSave)
-                editor->mnuSave_Click();
+                editor->save();
             else
-                editor->mnuSaveAs_Click();
+                editor->saveAs();
         }
         guard.disarm();
 
@@ -350,9 +350,9 @@ private slots:
         // The window still works: the same document saves somewhere sound.
         const QString good = path("good.txt");
         platform->fileNames.enqueue(good);
-        editor->mnuSaveAs_Click();
-        QCOMPARE(editor->CurrentFileName(), good);
-        QVERIFY(!editor->docModified());
+        editor->saveAs();
+        QCOMPARE(editor->currentFileName(), good);
+        QVERIFY(!editor->isModified());
         const QByteArray utf8 = before.text.toUtf8();
         QCOMPARE(readBytes(good), QByteArray::fromStdString(textfile::Encode(
                                       std::string_view(utf8.constData(), utf8.size()))));
@@ -419,7 +419,7 @@ private slots:
         platform->answers.enqueue(Platform::Answer::No); // don't save the typed text
         platform->fileNames.enqueue(source);
         guard.arm("opening " + source.toStdString());
-        editor->mnuOpen_Click();
+        editor->openDocument();
         guard.disarm();
         expectOneMessageNaming(source, reason);
         QCOMPARE(Snapshot::of(*editor, *rtf), before);
@@ -445,12 +445,12 @@ private slots:
         platform->answers.enqueue(Platform::Answer::No);
         platform->fileNames.enqueue(source);
         guard.arm("opening a binary file");
-        editor->mnuOpen_Click();
+        editor->openDocument();
         guard.disarm();
         QVERIFY2(platform->messageTexts().isEmpty(),
                  qPrintable(platform->messageTexts().join('|')));
-        QCOMPARE(editor->CurrentFileName(), source);
-        QVERIFY(!editor->docModified());
+        QCOMPARE(editor->currentFileName(), source);
+        QVERIFY(!editor->isModified());
         const std::string decoded =
             textfile::Decode(std::string_view(bytes.constData(), bytes.size()));
         // The raw text: the plain one shows a no-break space as a blank.

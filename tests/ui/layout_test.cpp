@@ -2,8 +2,8 @@
 // button and field has at least the room its text asks for, lies inside its
 // window, and no two of them overlap. CTest runs this program a second time
 // with QT_SCALE_FACTOR=2.
-#include "app/logo.h"
 #include "every_screen.h"
+#include "kit/logo.h"
 
 #include <QAbstractButton>
 #include <QLabel>

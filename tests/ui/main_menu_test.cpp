@@ -1,6 +1,6 @@
 #include "app/license_window.h"
-#include "app/spray_menu.h"
-#include "screens/pressdrop.h"
+#include "app/main_menu.h"
+#include "screens/pressure_drop_screen.h"
 #include "ui_support.h"
 
 #include <QLabel>
@@ -16,7 +16,7 @@ class MainMenuTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Session> s;
-    SprayMenu* menu = nullptr;
+    MainMenu* menu = nullptr;
     QListWidget* list = nullptr;
 
     void clickEntry(int row) {
@@ -30,7 +30,7 @@ private slots:
     void init() {
         s = std::make_unique<Session>();
         s->program->start();
-        menu = s->screens().find<SprayMenu>();
+        menu = s->screens().find<MainMenu>();
         QVERIFY2(menu, "the main menu was not created");
         list = child<QListWidget>(menu, "List1");
         QVERIFY2(list, "List1 missing");
@@ -69,28 +69,28 @@ private slots:
 
     void aSecondClickRaisesTheSameScreenWithItsFields() {
         clickEntry(7);
-        auto* screen = s->screens().find<pressdrop>();
+        auto* screen = s->screens().find<PressureDropScreen>();
         QVERIFY2(screen, "Nozzle Pressure Drop did not open pressdrop");
         QVERIFY(screen->isVisible());
         typeInto(screen, "Text1", "3");
 
         clickEntry(7);
-        QCOMPARE(s->screens().find<pressdrop>(), screen);
+        QCOMPARE(s->screens().find<PressureDropScreen>(), screen);
         QCOMPARE(textOf(screen, "Text1"), QStringLiteral("3"));
         QVERIFY(list->item(7)->isSelected());
     }
 
     void closingAndReopeningGivesEmptyFields() {
         clickEntry(7);
-        QPointer<pressdrop> first = s->screens().find<pressdrop>();
+        QPointer<PressureDropScreen> first = s->screens().find<PressureDropScreen>();
         QVERIFY(first);
         typeInto(first, "Text1", "3");
         closeWindow(first);
         QVERIFY(first.isNull());
-        QVERIFY(!s->screens().find<pressdrop>());
+        QVERIFY(!s->screens().find<PressureDropScreen>());
 
         clickEntry(7);
-        auto* second = s->screens().find<pressdrop>();
+        auto* second = s->screens().find<PressureDropScreen>();
         QVERIFY(second);
         QCOMPARE(textOf(second, "Text1"), QString());
     }
@@ -98,10 +98,10 @@ private slots:
     void theDownKeyOpensTheNextEntry() {
         list->setFocus();
         list->setCurrentRow(6);
-        QVERIFY(!s->screens().find<pressdrop>());
+        QVERIFY(!s->screens().find<PressureDropScreen>());
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(list->currentRow(), 7);
-        auto* screen = s->screens().find<pressdrop>();
+        auto* screen = s->screens().find<PressureDropScreen>();
         QVERIFY2(screen, "moving down onto Nozzle Pressure Drop did not open it");
         QVERIFY(screen->isVisible());
     }
@@ -132,7 +132,7 @@ private slots:
 
     void theLicenceWindowFollowsItsResizeRule() {
         menu->findChild<QAction*>("Licensetxt")->trigger();
-        auto* window = s->screens().find<frmLicense>();
+        auto* window = s->screens().find<LicenseWindow>();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("End User License"));
         auto* rtf = child<QPlainTextEdit>(window, "rtf");
@@ -155,13 +155,13 @@ private slots:
         rtf->setPlainText("scribbled");
         closeWindow(window);
         menu->findChild<QAction*>("Licensetxt")->trigger();
-        window = s->screens().find<frmLicense>();
+        window = s->screens().find<LicenseWindow>();
         QVERIFY(window);
-        QCOMPARE(child<QPlainTextEdit>(window, "rtf")->toPlainText(), frmLicense::licenseText());
+        QCOMPARE(child<QPlainTextEdit>(window, "rtf")->toPlainText(), LicenseWindow::licenseText());
     }
 
     void hiddenScreensDoNotKeepTheProgramAlive() {
-        s->screens().get<pressdrop>(); // created hidden, as a hand-off would
+        s->screens().get<PressureDropScreen>(); // created hidden, as a hand-off would
         bool timedOut = false;
         QTimer::singleShot(0, menu, [this] { menu->close(); });
         QTimer::singleShot(5000, qApp, [&timedOut] {

@@ -12,7 +12,7 @@
 // ZELK_MONKEY_ACTIONS sets the number of actions (default 20000) and
 // ZELK_MONKEY_SEED the seed (default: a fresh one, printed at the start and
 // with any failure, so a failing walk can be replayed).
-#include "app/spray_menu.h"
+#include "app/main_menu.h"
 #include "editor/text_editor.h"
 #include "hang_guard.h"
 #include "ui_support.h"
@@ -507,15 +507,15 @@ class MonkeyTest : public QObject {
         return found;
     }
 
-    frmTxtEditor* reachableEditor() {
-        frmTxtEditor* editor = screens().find<frmTxtEditor>();
+    TextEditor* reachableEditor() {
+        TextEditor* editor = screens().find<TextEditor>();
         return editor && editor->isVisible() && !editor->isMinimized() ? editor : nullptr;
     }
 
     // ---- the actions; each returns what it did ------------------------------
 
     QString openMenuEntry() {
-        auto* menu = screens().find<SprayMenu>();
+        auto* menu = screens().find<MainMenu>();
         auto* list = menu ? child<QListWidget>(menu, "List1") : nullptr;
         if (!list || !menu->isVisible() || menu->isMinimized())
             return {};
@@ -545,7 +545,7 @@ class MonkeyTest : public QObject {
     }
 
     QString menuBarCommand() {
-        auto* menu = screens().find<SprayMenu>();
+        auto* menu = screens().find<MainMenu>();
         if (!menu || !menu->isVisible())
             return {};
         static const char* names[] = {"Contact", "Zelk", "Licensetxt"};
@@ -657,7 +657,7 @@ class MonkeyTest : public QObject {
         const QString name = window->objectName();
         about(QStringLiteral("close %1").arg(name));
         window->close();
-        if (name == QLatin1String("SprayMenu") && !screens().find<SprayMenu>())
+        if (name == QLatin1String("SprayMenu") && !screens().find<MainMenu>())
             menuClosed = true;
         return QStringLiteral("close %1").arg(name);
     }
@@ -672,7 +672,7 @@ class MonkeyTest : public QObject {
     }
 
     QString editorCommand() {
-        frmTxtEditor* editor = reachableEditor();
+        TextEditor* editor = reachableEditor();
         if (!editor)
             return {};
         if (pick(2)) {
@@ -708,7 +708,7 @@ class MonkeyTest : public QObject {
     }
 
     QString editorKeys() {
-        frmTxtEditor* editor = reachableEditor();
+        TextEditor* editor = reachableEditor();
         auto* rtf = editor ? child<QTextEdit>(editor, "rtf") : nullptr;
         if (!rtf)
             return {};
@@ -739,7 +739,7 @@ class MonkeyTest : public QObject {
     }
 
     QString selectInEditor() {
-        frmTxtEditor* editor = reachableEditor();
+        TextEditor* editor = reachableEditor();
         auto* rtf = editor ? child<QTextEdit>(editor, "rtf") : nullptr;
         if (!rtf)
             return {};
@@ -791,7 +791,7 @@ class MonkeyTest : public QObject {
 
     // Keeps the editor's document small enough for quick actions.
     QString emptyABigDocument() {
-        frmTxtEditor* editor = screens().find<frmTxtEditor>();
+        TextEditor* editor = screens().find<TextEditor>();
         auto* rtf = editor ? child<QTextEdit>(editor, "rtf") : nullptr;
         if (!rtf || rtf->document()->characterCount() < kDocumentCeiling)
             return {};
@@ -899,7 +899,7 @@ class MonkeyTest : public QObject {
     std::optional<QString> menuProblem() {
         if (menuClosed)
             return std::nullopt;
-        auto* menu = screens().find<SprayMenu>();
+        auto* menu = screens().find<MainMenu>();
         if (!menu)
             return QStringLiteral("the main menu is gone though it was never closed");
         auto* list = child<QListWidget>(menu, "List1");
@@ -923,7 +923,7 @@ private slots:
         platform = std::make_unique<MonkeyPlatform>(rng, *texts);
         program = std::make_unique<Program>(*platform);
         program->start();
-        QVERIFY(screens().find<SprayMenu>());
+        QVERIFY(screens().find<MainMenu>());
 
         const int count = actionsFromEnvironment();
         HangGuard hangGuard(kActionBound);

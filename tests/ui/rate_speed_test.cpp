@@ -1,8 +1,8 @@
 // The calibration rate and travel speed screens, and the speed handed from
 // one to the other.
-#include "app/spray_menu.h"
-#include "screens/rate.h"
-#include "screens/speed_calc.h"
+#include "app/main_menu.h"
+#include "screens/rate_screen.h"
+#include "screens/speed_screen.h"
 #include "ui_support.h"
 
 #include <QLabel>
@@ -40,7 +40,7 @@ class RateSpeedTest : public QObject {
 
     QListWidget* startMenu() {
         s->program->start();
-        auto* menu = s->screens().find<SprayMenu>();
+        auto* menu = s->screens().find<MainMenu>();
         return menu ? child<QListWidget>(menu, "List1") : nullptr;
     }
 
@@ -57,8 +57,8 @@ class RateSpeedTest : public QObject {
         QTest::mouseClick(b, Qt::LeftButton);
     }
 
-    speedCalc& speedWith(const QString& distance, const QString& time) {
-        auto& speed = s->screens().show<speedCalc>();
+    SpeedScreen& speedWith(const QString& distance, const QString& time) {
+        auto& speed = s->screens().show<SpeedScreen>();
         typeInto(&speed, "Text1", distance);
         typeInto(&speed, "Text2", time);
         return speed;
@@ -74,7 +74,7 @@ private slots:
     }
 
     void theRateScreenOpensEmptyWithItsCaptionsAndOrder() {
-        auto& rate = s->screens().show<Rate>();
+        auto& rate = s->screens().show<RateScreen>();
         QCOMPARE(rate.objectName(), QStringLiteral("Rate"));
         QCOMPARE(rate.windowTitle(), QStringLiteral("Calibration Rate - Metric"));
         QCOMPARE(child<QLabel>(&rate, "Label1")->text(), QStringLiteral("Calibration Rate "));
@@ -99,7 +99,7 @@ private slots:
     }
 
     void theSpeedScreenOpensEmptyWithItsCaptionsAndOrder() {
-        auto& speed = s->screens().show<speedCalc>();
+        auto& speed = s->screens().show<SpeedScreen>();
         QCOMPARE(speed.objectName(), QStringLiteral("speedCalc"));
         QCOMPARE(speed.windowTitle(), QStringLiteral("Speed Calculator - Metric"));
         QCOMPARE(child<QLabel>(&speed, "Label4")->text(),
@@ -141,7 +141,7 @@ private slots:
         QFETCH(QString, speed);
         QFETCH(QString, spacing);
         QFETCH(QString, rate);
-        auto& screen = s->screens().show<Rate>();
+        auto& screen = s->screens().show<RateScreen>();
         typeInto(&screen, "Text1", flow);
         typeInto(&screen, "Text2", speed);
         typeInto(&screen, "Text3", spacing);
@@ -152,7 +152,7 @@ private slots:
 
     // Keyboard only, in the screen's own focus order.
     void theRateScreenWorksFromTheKeyboard() {
-        auto& rate = s->screens().show<Rate>();
+        auto& rate = s->screens().show<RateScreen>();
         QVERIFY(QTest::qWaitForWindowActive(&rate));
         QTest::keyClicks(QApplication::focusWidget(), "50");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -176,21 +176,21 @@ private slots:
         QListWidget* list = startMenu();
         QVERIFY(list);
         clickEntry(list, kSpeedEntry);
-        auto* speed = s->screens().find<speedCalc>();
+        auto* speed = s->screens().find<SpeedScreen>();
         QVERIFY2(speed && speed->isVisible(), "Speed Calculator did not open speedCalc");
-        QVERIFY(!s->screens().find<Rate>());
+        QVERIFY(!s->screens().find<RateScreen>());
         typeInto(speed, "Text1", "100");
         typeInto(speed, "Text2", "27");
         press(speed, "Command1");
         QCOMPARE(textOf(speed, "Text3"), QStringLiteral("13.33"));
 
-        QPointer<Rate> rate = s->screens().find<Rate>();
+        QPointer<RateScreen> rate = s->screens().find<RateScreen>();
         QVERIFY2(rate, "the hand-off did not create the rate screen");
         QVERIFY(!rate->isVisible());
         QCOMPARE(textOf(rate, "Text2"), QStringLiteral("13.33"));
 
         clickEntry(list, kRateEntry);
-        QCOMPARE(s->screens().find<Rate>(), rate.data());
+        QCOMPARE(s->screens().find<RateScreen>(), rate.data());
         QVERIFY(rate->isVisible());
         QCOMPARE(textOf(rate, "Text2"), QStringLiteral("13.33"));
         QCOMPARE(textOf(rate, "Text1"), QString());
@@ -199,7 +199,7 @@ private slots:
 
     // An open rate screen gets the new speed at once and nothing else changes.
     void theSpeedReplacesTheKmhOfAnOpenRateScreen() {
-        auto& rate = s->screens().show<Rate>();
+        auto& rate = s->screens().show<RateScreen>();
         typeInto(&rate, "Text1", "1");
         typeInto(&rate, "Text2", "8");
         typeInto(&rate, "Text3", "50");
@@ -208,7 +208,7 @@ private slots:
 
         auto& speed = speedWith("50", "15");
         press(&speed, "Command1");
-        QCOMPARE(s->screens().find<Rate>(), &rate);
+        QCOMPARE(s->screens().find<RateScreen>(), &rate);
         QCOMPARE(textOf(&rate, "Text2"), QStringLiteral("12"));
         QCOMPARE(textOf(&rate, "Text1"), QStringLiteral("1"));
         QCOMPARE(textOf(&rate, "Text3"), QStringLiteral("50"));
@@ -223,7 +223,7 @@ private slots:
     // The hand-off creates the rate screen afresh, and its load empties the
     // group an earlier visit stored.
     void aHandOffToAClosedRateScreenEmptiesItsGroup() {
-        auto* rate = &s->screens().show<Rate>();
+        auto* rate = &s->screens().show<RateScreen>();
         typeInto(rate, "Text1", "1");
         typeInto(rate, "Text2", "8");
         typeInto(rate, "Text3", "50");
@@ -234,7 +234,7 @@ private slots:
 
         auto& speed = speedWith("50", "15");
         press(&speed, "Command1");
-        rate = s->screens().find<Rate>();
+        rate = s->screens().find<RateScreen>();
         QVERIFY(rate && !rate->isVisible());
         QCOMPARE(s->record().rateFlow, std::string());
         QCOMPARE(s->record().rateSpeed, std::string());
@@ -252,17 +252,17 @@ private slots:
         auto& speed = speedWith("50", "15");
         press(&speed, "Command1");
         clickEntry(list, kRateEntry);
-        auto* rate = s->screens().find<Rate>();
+        auto* rate = s->screens().find<RateScreen>();
         QVERIFY(rate && rate->isVisible());
         typeInto(rate, "Text3", "50");
         closeWindow(rate);
-        QVERIFY(!s->screens().find<Rate>());
+        QVERIFY(!s->screens().find<RateScreen>());
         QCOMPARE(s->record().rateFlow, std::string());
         QCOMPARE(s->record().rateSpeed, std::string("km/h - 12 km/h\n"));
         QCOMPARE(s->record().rateSpacing, std::string("Nozzle Spacing - 50 Centimeters\n"));
 
         clickEntry(list, kRateEntry);
-        rate = s->screens().find<Rate>();
+        rate = s->screens().find<RateScreen>();
         QVERIFY(rate && rate->isVisible());
         for (const char* name : {"Text1", "Text2", "Text3", "Text4"})
             QCOMPARE(textOf(rate, name), QString());
@@ -289,7 +289,7 @@ private slots:
 
     // Each correction brings up the next failing field, one message at a time.
     void onlyTheFirstFailingRateFieldIsReported() {
-        auto& rate = s->screens().show<Rate>();
+        auto& rate = s->screens().show<RateScreen>();
         const QStringList prompts = {"Please Enter L/ha", "Please Enter km/h",
                                      "Please Enter Nozzle Spacing"};
         const char* fields[] = {"Text1", "Text2", "Text3"};
@@ -309,7 +309,7 @@ private slots:
     }
 
     void onlyTheFirstFailingSpeedFieldIsReported() {
-        auto& speed = s->screens().show<speedCalc>();
+        auto& speed = s->screens().show<SpeedScreen>();
         press(&speed, "Command1");
         QCOMPARE(s->platform.messageTexts(), QStringList{"Please Enter Distance"});
         QCOMPARE(speed.focusWidget()->objectName(), QStringLiteral("Text1"));
@@ -319,7 +319,7 @@ private slots:
         QCOMPARE(s->platform.messageTexts(), QStringList{"Enter Timd"});
         QCOMPARE(s->platform.shown[0].title, QStringLiteral("Error"));
         QCOMPARE(speed.focusWidget()->objectName(), QStringLiteral("Text2"));
-        QVERIFY(!s->screens().find<Rate>());
+        QVERIFY(!s->screens().find<RateScreen>());
     }
 
     void aFailedRateCheckKeepsTheOldResult_data() {
@@ -361,7 +361,7 @@ private slots:
         QFETCH(QString, spacing);
         QFETCH(QString, prompt);
         QFETCH(QString, focus);
-        auto& rate = s->screens().show<Rate>();
+        auto& rate = s->screens().show<RateScreen>();
         typeInto(&rate, "Text1", "1");
         typeInto(&rate, "Text2", "8");
         typeInto(&rate, "Text3", "50");
@@ -416,9 +416,9 @@ private slots:
         QFETCH(QString, focus);
         auto& speed = speedWith("100", "27");
         press(&speed, "Command1");
-        auto* rate = s->screens().find<Rate>();
+        auto* rate = s->screens().find<RateScreen>();
         QVERIFY(rate);
-        rate->setText2(QStringLiteral("typed over"));
+        typeInto(rate, "Text2", QStringLiteral("typed over"));
 
         typeInto(&speed, "Text1", distance);
         typeInto(&speed, "Text2", time);

@@ -1,9 +1,9 @@
 // The nozzle selection, area and information screens as the operator meets
 // them: choosing shapes, calculating, closing, and coming back.
-#include "app/info_screen.h"
-#include "app/spray_menu.h"
-#include "screens/area.h"
-#include "screens/nozzle_output.h"
+#include "app/main_menu.h"
+#include "screens/area_screen.h"
+#include "screens/info_screen.h"
+#include "screens/nozzle_selection_screen.h"
 #include "screens/shape_drawing.h"
 #include "ui_support.h"
 
@@ -137,7 +137,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, window);
         s->program->start();
-        auto* menu = s->screens().find<SprayMenu>();
+        auto* menu = s->screens().find<MainMenu>();
         QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
         auto* list = child<QListWidget>(menu, "List1");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -153,7 +153,7 @@ private slots:
     // --- nozzle selection -------------------------------------------------
 
     void nozzleScreenOpensEmpty() {
-        auto* screen = open<Nozzleoutput>();
+        auto* screen = open<NozzleSelectionScreen>();
         QVERIFY(screen);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Nozzle Selection - Metric"));
         QCOMPARE(screen->focusWidget(), child(screen, "Text1"));
@@ -201,7 +201,7 @@ private slots:
         QFETCH(QString, speed);
         QFETCH(QString, spacing);
         QFETCH(QStringList, results);
-        auto* screen = open<Nozzleoutput>();
+        auto* screen = open<NozzleSelectionScreen>();
         QVERIFY(screen);
         typeInto(screen, "Text1", rate);
         typeInto(screen, "Text2", speed);
@@ -243,7 +243,7 @@ private slots:
         QFETCH(QString, spacing);
         QFETCH(QString, prompt);
         QFETCH(QString, focus);
-        auto* screen = open<Nozzleoutput>();
+        auto* screen = open<NozzleSelectionScreen>();
         QVERIFY(screen);
         typeInto(screen, "Text1", "200");
         typeInto(screen, "Text2", "6");
@@ -265,7 +265,7 @@ private slots:
 
     // A flow too large to read back shows, but the range keeps its old texts.
     void nozzleFlowTooLargeStopsAfterTheFlow() {
-        auto* screen = open<Nozzleoutput>();
+        auto* screen = open<NozzleSelectionScreen>();
         QVERIFY(screen);
         typeInto(screen, "Text1", "200");
         typeInto(screen, "Text2", "6");
@@ -287,7 +287,7 @@ private slots:
 
     void nozzleCloseStoresTheSixLines() {
         s->record().selMinFlow = "from an earlier visit\n";
-        auto* screen = open<Nozzleoutput>();
+        auto* screen = open<NozzleSelectionScreen>();
         QVERIFY(screen);
         QCOMPARE(s->record().selMinFlow, std::string()); // the load emptied the group
         typeInto(screen, "Text1", "200");
@@ -308,7 +308,7 @@ private slots:
     }
 
     void nozzleResetEmptiesTheFieldsButNotTheRecord() {
-        auto* screen = open<Nozzleoutput>();
+        auto* screen = open<NozzleSelectionScreen>();
         QVERIFY(screen);
         typeInto(screen, "Text1", "200");
         typeInto(screen, "Text2", "6");
@@ -329,7 +329,7 @@ private slots:
     // --- area calculator --------------------------------------------------
 
     void areaScreenOpensWithOnlyTheList() {
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Area - Metric"));
         auto* shapes = child<QComboBox>(screen, "DropShape");
@@ -353,7 +353,7 @@ private slots:
     }
 
     void areaCalculateWithNoShapeDoesNothing() {
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         typeInto(screen, "txt1", "10"); // hidden, and not read
         press(screen, "Command1");
@@ -365,7 +365,7 @@ private slots:
     }
 
     void areaCircleAfterRectangleKeepsTheFirstField() {
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         choose(screen, 3);
         QCOMPARE(labelText(screen, "lbl1"), QStringLiteral("Length in Meters"));
@@ -408,7 +408,7 @@ private slots:
         QFETCH(int, shape);
         QFETCH(QStringList, drawings);
         QFETCH(QStringList, captions);
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         choose(screen, 1);
         QCOMPARE(visibleDrawings(screen), (QStringList{"imgTriangle", "imgTriangle2"}));
@@ -426,7 +426,7 @@ private slots:
     }
 
     void areaChoosingEmptiesTheResultsAndListedFields() {
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         choose(screen, 5);
         typeInto(screen, "txt1", "10");
@@ -447,7 +447,7 @@ private slots:
     }
 
     void areaFailureNamesTheFieldAndKeepsTheResults() {
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         choose(screen, 1);
         typeInto(screen, "txt1", "30");
@@ -467,7 +467,7 @@ private slots:
 
     // The real keyboard path: moving down the closed list chooses Circle.
     void areaKeyboardChoiceAppliesTheLayout() {
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         auto* shapes = child<QComboBox>(screen, "DropShape");
         shapes->setFocus();
@@ -479,14 +479,14 @@ private slots:
     }
 
     void areaCloseStoresNothing() {
-        auto* screen = open<frmArea>();
+        auto* screen = open<AreaScreen>();
         QVERIFY(screen);
         choose(screen, 0);
         typeInto(screen, "txt1", "10");
         press(screen, "Command1");
         closeWindow(screen);
-        QVERIFY(!s->screens().find<frmArea>());
-        auto* again = open<frmArea>();
+        QVERIFY(!s->screens().find<AreaScreen>());
+        auto* again = open<AreaScreen>();
         QVERIFY(again);
         QCOMPARE(child<QComboBox>(again, "DropShape")->currentIndex(), -1);
         QVERIFY(!shown(again, "txt1"));
@@ -497,7 +497,7 @@ private slots:
     // --- information screen -----------------------------------------------
 
     void infoScreenOpensEmptyInFieldOrder() {
-        auto* screen = open<FrmInfo>();
+        auto* screen = open<InfoScreen>();
         QVERIFY(screen);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Infomation - Metric"));
         QCOMPARE(screen->focusWidget(), child(screen, "FldCoName"));
@@ -518,7 +518,7 @@ private slots:
     }
 
     void infoSecondVisitKeepsLicenceAndNotes() {
-        auto* first = open<FrmInfo>();
+        auto* first = open<InfoScreen>();
         QVERIFY(first);
         typeInto(first, "FldCoName", "Example Turf Care");
         typeInto(first, "fldState", "OH");
@@ -530,7 +530,7 @@ private slots:
         QCOMPARE(s->record().infoStateZip, std::string("State - OH  Zip Code - 44101\n"));
         QCOMPARE(s->record().infoNotes, std::string("Notes:  wind calm\nsoil moist\nno rain\n"));
 
-        auto* second = open<FrmInfo>();
+        auto* second = open<InfoScreen>();
         QVERIFY(second);
         QCOMPARE(textOf(second, "FldCoName"), QString());
         QCOMPARE(textOf(second, "fldLicense"), QString());

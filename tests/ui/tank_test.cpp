@@ -1,6 +1,6 @@
-#include "app/spray_menu.h"
-#include "screens/multtank.h"
-#include "screens/tank_mix.h"
+#include "app/main_menu.h"
+#include "screens/multiple_tank_screen.h"
+#include "screens/tank_mix_screen.h"
 #include "ui_support.h"
 
 #include <QLabel>
@@ -54,7 +54,7 @@ class TankTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Session> s;
-    Calibrate* mix = nullptr;
+    TankMixScreen* mix = nullptr;
 
     static void click(QWidget* window, const char* button) {
         auto* b = child<QPushButton>(window, button);
@@ -70,9 +70,9 @@ class TankTest : public QObject {
     }
 
     // "Multiple Tank Mix", and the multiple tank screen it showed.
-    Multtank* handOff() {
+    MultipleTankScreen* handOff() {
         click(mix, "Command4");
-        auto* multi = s->screens().find<Multtank>();
+        auto* multi = s->screens().find<MultipleTankScreen>();
         if (multi && !QTest::qWaitForWindowExposed(multi))
             return nullptr;
         return multi;
@@ -93,7 +93,7 @@ class TankTest : public QObject {
 private slots:
     void init() {
         s = std::make_unique<Session>();
-        mix = &s->screens().show<Calibrate>();
+        mix = &s->screens().show<TankMixScreen>();
         QVERIFY(QTest::qWaitForWindowExposed(mix));
     }
 
@@ -106,7 +106,7 @@ private slots:
     void theMainMenuOpensTheTankMix() {
         closeWindow(mix);
         s->program->start();
-        auto* menu = s->screens().find<SprayMenu>();
+        auto* menu = s->screens().find<MainMenu>();
         QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
         auto* list = child<QListWidget>(menu, "List1");
         QVERIFY2(list, "List1 missing");
@@ -114,11 +114,11 @@ private slots:
         QCOMPARE(entry->text(), QStringLiteral("Tank Mixing"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(entry).center());
-        auto* opened = s->screens().find<Calibrate>();
+        auto* opened = s->screens().find<TankMixScreen>();
         QVERIFY2(opened, "Tank Mixing did not open Calibrate");
         QVERIFY(opened->isVisible());
         QCOMPARE(opened->windowTitle(), QStringLiteral("Sprayer Calibration Tank Mix - Metric"));
-        QVERIFY(!s->screens().find<Multtank>());
+        QVERIFY(!s->screens().find<MultipleTankScreen>());
     }
 
     void tankMixOpensEmptyWithTheCursorInTheProductRate() {
@@ -224,9 +224,9 @@ private slots:
         s->record().multiTanks = "13";
         s->record().multiLastWater = "Total Water per Tank - 100Liters\n";
         calculate("1000", "300", "2");
-        QVERIFY(!s->screens().find<Multtank>());
+        QVERIFY(!s->screens().find<MultipleTankScreen>());
 
-        Multtank* multi = handOff();
+        MultipleTankScreen* multi = handOff();
         QVERIFY2(multi, "Multiple Tank Mix did not show Multtank");
         QCOMPARE(multi->windowTitle(), QStringLiteral("Multiple Tank Mixing - Metric"));
         QVERIFY(mix->isVisible());
@@ -246,7 +246,7 @@ private slots:
 
     void multipleTankControls() {
         calculate("1000", "300", "2");
-        Multtank* multi = handOff();
+        MultipleTankScreen* multi = handOff();
         QVERIFY(multi);
         for (const char* name :
              {"Water(0)", "Water(1)", "Water(2)", "OzPer(0)", "OzPer(1)", "OzPer(2)",
@@ -279,7 +279,7 @@ private slots:
     // An open screen gets the two new values and keeps everything else.
     void handOffOverwritesOnlyTheTwoFieldsWhenOpen() {
         calculate("1000", "300", "2");
-        Multtank* multi = handOff();
+        MultipleTankScreen* multi = handOff();
         QVERIFY(multi);
         typeInto(multi, "Tank", "500");
         click(multi, "Command1");
@@ -311,7 +311,7 @@ private slots:
     // the close lines carry it where the numbers would stand.
     void overCapacityCloseLines() {
         calculate("750", "300", "20");
-        Multtank* multi = handOff();
+        MultipleTankScreen* multi = handOff();
         QVERIFY(multi);
         typeInto(multi, "Tank", "100");
         click(multi, "Command1");
@@ -321,7 +321,7 @@ private slots:
         QVERIFY(child(multi, "Label3")->isVisible());
 
         closeWindow(multi);
-        QVERIFY(!s->screens().find<Multtank>());
+        QVERIFY(!s->screens().find<MultipleTankScreen>());
         const JobRecord& r = s->record();
         QCOMPARE(r.multiTanks, std::string("52"));
         QCOMPARE(r.multiCapacity, std::string("Sprayer Tank Capacity - 100 Liters\n"));
@@ -373,7 +373,7 @@ private slots:
         QFETCH(QString, tank);
         QFETCH(QString, prompt);
         calculate("750", "300", "20");
-        Multtank* multi = handOff();
+        MultipleTankScreen* multi = handOff();
         QVERIFY(multi);
         typeInto(multi, "Tank", "100");
         click(multi, "Command1");
@@ -407,7 +407,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 
         calculate("750", "300", "20");
-        Multtank* multi = handOff();
+        MultipleTankScreen* multi = handOff();
         QVERIFY(multi);
         typeInto(multi, "Tank", "100");
         click(multi, "Command1");

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/program.h"
-#include "app/scripted_platform.h"
+#include "scripted_platform.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,0 +1,127 @@
+#include "kit/screen_window.h"
+
+#include "kit/logo.h"
+#include "kit/platform.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace zelk {
+
+ScreenWindow::ScreenWindow(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    services_.screens.release(this);
+    event->accept();
+}
+
+char ScreenWindow::decimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
+}
+
+void ScreenWindow::showEntryError(const EntryError& error) {
+    services_.platform.message(this, QString::fromStdString(error.prompt),
+                               QString::fromStdString(error.title));
+    if (auto* field = findChild<QWidget*>(QString::fromStdString(error.field)))
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+QLineEdit* ScreenWindow::makeEntry(const QString& name, const QString& toolTip) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setAccessibleName(name);
+    if (!toolTip.isEmpty())
+        field->setToolTip(toolTip);
+    return field;
+}
+
+QLineEdit* ScreenWindow::makeResult(const QString& name) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setAccessibleName(name);
+    field->setEnabled(false);
+    // A palette, not a style sheet: a screen holds up to ten of these, and
+    // each style sheet is parsed and applied for its own widget.
+    QPalette palette = field->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, QColor::fromRgb(ui::kResultBackground));
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
+    field->setPalette(palette);
+    return field;
+}
+
+QLabel* ScreenWindow::makeLabel(const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton* ScreenWindow::makeButton(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+ScreenWindow::Captioned ScreenWindow::makeCaptionedEntry(const QString& captionName,
+                                                         const QString& caption,
+                                                         const QString& fieldName,
+                                                         const QString& toolTip) {
+    Captioned captioned{makeLabel(captionName, caption), makeEntry(fieldName, toolTip)};
+    captioned.caption->setBuddy(captioned.field);
+    captioned.field->setAccessibleName(caption);
+    return captioned;
+}
+
+ScreenWindow::Captioned ScreenWindow::makeCaptionedResult(const QString& captionName,
+                                                          const QString& caption,
+                                                          const QString& fieldName) {
+    Captioned captioned{makeLabel(captionName, caption), makeResult(fieldName)};
+    captioned.caption->setBuddy(captioned.field);
+    captioned.field->setAccessibleName(caption);
+    return captioned;
+}
+
+QLabel* ScreenWindow::makeHeading(const QString& name, const QString& caption) {
+    auto* heading = makeLabel(name, caption);
+    QFont font = heading->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    heading->setFont(font);
+    return heading;
+}
+
+QHBoxLayout* ScreenWindow::makeHeadingRow(QLabel* heading) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new Logo(this));
+    row->addSpacing(12);
+    row->addWidget(heading, 1);
+    return row;
+}
+
+std::string ScreenWindow::text(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+
+void ScreenWindow::setText(QLineEdit* field, const std::string& value) {
+    field->setText(QString::fromStdString(value));
+}
+
+double ui::FontScale(const QFont& font) {
+    return std::max(1.0, double(QFontMetrics(font).height()) / kRoomyLineHeight);
+}
+
+} // namespace zelk
