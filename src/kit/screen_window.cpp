@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -109,6 +110,24 @@ QHBoxLayout* ScreenWindow::makeHeadingRow(QLabel* heading) {
     row->addWidget(new Logo(this));
     row->addSpacing(12);
     row->addWidget(heading, 1);
+    return row;
+}
+
+QVBoxLayout* ScreenWindow::makeScreenLayout(QLayout* top, QLayout* body) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 16);
+    layout->addLayout(top);
+    layout->addSpacing(12);
+    layout->addLayout(body);
+    return layout;
+}
+
+QHBoxLayout* ScreenWindow::makeCentredRow(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch();
     return row;
 }
 

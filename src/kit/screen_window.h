@@ -14,10 +14,13 @@
 #include <QColor>
 #include <QWidget>
 
+#include <initializer_list>
 #include <string>
 #include <variant>
 
 class QHBoxLayout;
+class QLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -76,6 +79,11 @@ protected:
     // A bold caption 1.4 times the body size, and the logo row it heads.
     QLabel* makeHeading(const QString& name, const QString& caption);
     QHBoxLayout* makeHeadingRow(QLabel* heading);
+    // The screen's own layout, the screen margins round it: the top row, a
+    // gap, then the body; callers add what follows.
+    QVBoxLayout* makeScreenLayout(QLayout* top, QLayout* body);
+    // Buttons side by side in the middle of their row.
+    static QHBoxLayout* makeCentredRow(std::initializer_list<QWidget*> widgets);
 
     static std::string text(const QLineEdit* field);
     static void setText(QLineEdit* field, const std::string& value);

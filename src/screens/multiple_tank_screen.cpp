@@ -44,22 +44,38 @@ MultipleTankScreen::MultipleTankScreen(Services& services) : ScreenWindow(servic
         count->setFixedWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     }
 
-    auto* waterCaption =
-        makeLabel(QStringLiteral("Label8"), QStringLiteral("Total Water Per Tank"));
-    fullLoadWaterField_ = makeResult(QStringLiteral("Water(1)"));
-    lastLoadWaterField_ = makeResult(QStringLiteral("Water(2)"));
-    auto* mlPerLiterCaption =
-        makeLabel(QStringLiteral("Label4(0)"), QStringLiteral("Milliliters per Liter (Product)"));
-    fullLoadMlPerLiterField_ = makeResult(QStringLiteral("OzPer(1)"));
-    lastLoadMlPerLiterField_ = makeResult(QStringLiteral("OzPer(2)"));
-    auto* productMlCaption = makeLabel(QStringLiteral("Label5(0)"),
-                                       QStringLiteral("Product  (in Milliliters) Per Tank"));
-    fullLoadProductMlField_ = makeResult(QStringLiteral("ProductOZ(1)"));
-    lastLoadProductMlField_ = makeResult(QStringLiteral("ProductOZ(2)"));
-    auto* productLitersCaption =
-        makeLabel(QStringLiteral("Label6(0)"), QStringLiteral("Product (In liters) Per Tank"));
-    fullLoadProductLitersField_ = makeResult(QStringLiteral("ProductGal(1)"));
-    lastLoadProductLitersField_ = makeResult(QStringLiteral("ProductGal(2)"));
+    // Each result row: its caption, then a field for a full load and one for the last.
+    struct ResultSpec {
+        const char* captionName;
+        const char* caption;
+        const char* field; // indexed (1) full load, (2) last load
+        QLineEdit** full;
+        QLineEdit** last;
+    };
+    const ResultSpec specs[] = {
+        {"Label8", "Total Water Per Tank", "Water", &fullLoadWaterField_, &lastLoadWaterField_},
+        {"Label4(0)", "Milliliters per Liter (Product)", "OzPer", &fullLoadMlPerLiterField_,
+         &lastLoadMlPerLiterField_},
+        {"Label5(0)", "Product  (in Milliliters) Per Tank", "ProductOZ", &fullLoadProductMlField_,
+         &lastLoadProductMlField_},
+        {"Label6(0)", "Product (In liters) Per Tank", "ProductGal", &fullLoadProductLitersField_,
+         &lastLoadProductLitersField_}};
+    // Each result row as laid out: its caption, the full-load field, the last-load field.
+    struct ResultRow {
+        QLabel* label;
+        QLineEdit* full;
+        QLineEdit* last;
+    };
+    std::vector<ResultRow> resultRows;
+    for (const ResultSpec& spec : specs) {
+        const QString field = QLatin1String(spec.field);
+        const auto full = makeCaptionedResult(QLatin1String(spec.captionName),
+                                              QLatin1String(spec.caption), field + "(1)");
+        *spec.full = full.field;
+        *spec.last = makeResult(field + "(2)");
+        (*spec.last)->setAccessibleName(full.caption->text() + QStringLiteral(", last tank"));
+        resultRows.push_back({full.caption, *spec.full, *spec.last});
+    }
 
     beyondCapacityNote_ =
         makeLabel(QStringLiteral("Label3"),
@@ -82,26 +98,6 @@ MultipleTankScreen::MultipleTankScreen(Services& services) : ScreenWindow(servic
     beyondCapacityNote_->setVisible(false);
 
     auto* solveButton = makeButton(QStringLiteral("Command1"), QStringLiteral("Solve"));
-
-    waterCaption->setBuddy(fullLoadWaterField_);
-    mlPerLiterCaption->setBuddy(fullLoadMlPerLiterField_);
-    productMlCaption->setBuddy(fullLoadProductMlField_);
-    productLitersCaption->setBuddy(fullLoadProductLitersField_);
-    // Each result row: its caption, the full-load field, the last-load field.
-    struct ResultRow {
-        QLabel* label;
-        QLineEdit* full;
-        QLineEdit* last;
-    };
-    const ResultRow resultRows[] = {
-        {waterCaption, fullLoadWaterField_, lastLoadWaterField_},
-        {mlPerLiterCaption, fullLoadMlPerLiterField_, lastLoadMlPerLiterField_},
-        {productMlCaption, fullLoadProductMlField_, lastLoadProductMlField_},
-        {productLitersCaption, fullLoadProductLitersField_, lastLoadProductLitersField_}};
-    for (const ResultRow& r : resultRows) {
-        r.full->setAccessibleName(r.label->text());
-        r.last->setAccessibleName(r.label->text() + QStringLiteral(", last tank"));
-    }
 
     auto* top = new QHBoxLayout;
     auto* capacityColumn = new QVBoxLayout;
@@ -144,20 +140,11 @@ MultipleTankScreen::MultipleTankScreen(Services& services) : ScreenWindow(servic
           fullLoadProductLitersField_, lastLoadProductLitersField_})
         field->setMinimumWidth(ui::px(1500));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(solveButton);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 16);
-    layout->addLayout(top);
-    layout->addSpacing(12);
-    layout->addLayout(grid);
+    auto* layout = makeScreenLayout(top, grid);
     layout->addSpacing(8);
     layout->addWidget(beyondCapacityNote_);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(makeCentredRow({solveButton}));
     layout->addStretch();
 
     setTabOrder(capacityField_, solveButton);
@@ -187,37 +174,36 @@ void MultipleTankScreen::solve() {
         showEntryError(*solution.error);
 }
 
+// Each field Solve writes, beside its text. The entry and the received
+// values are read, never written.
+std::vector<std::pair<QLineEdit*, std::string MultipleTankTexts::*>>
+MultipleTankScreen::solvedFields() const {
+    return {{fullLoadsField_, &MultipleTankTexts::fullLoads},
+            {lastLoadField_, &MultipleTankTexts::lastLoad},
+            {fullLoadWaterField_, &MultipleTankTexts::fullLoadWater},
+            {lastLoadWaterField_, &MultipleTankTexts::lastLoadWater},
+            {fullLoadMlPerLiterField_, &MultipleTankTexts::fullLoadMlPerLiter},
+            {lastLoadMlPerLiterField_, &MultipleTankTexts::lastLoadMlPerLiter},
+            {fullLoadProductMlField_, &MultipleTankTexts::fullLoadProductMl},
+            {lastLoadProductMlField_, &MultipleTankTexts::lastLoadProductMl},
+            {fullLoadProductLitersField_, &MultipleTankTexts::fullLoadProductLiters},
+            {lastLoadProductLitersField_, &MultipleTankTexts::lastLoadProductLiters}};
+}
+
 MultipleTankTexts MultipleTankScreen::texts() const {
     MultipleTankTexts t;
     t.capacity = text(capacityField_);
     t.jobWater = text(jobWaterField_);
     t.jobMlPerLiter = text(jobMlPerLiterField_);
-    t.fullLoads = text(fullLoadsField_);
-    t.lastLoad = text(lastLoadField_);
-    t.fullLoadWater = text(fullLoadWaterField_);
-    t.lastLoadWater = text(lastLoadWaterField_);
-    t.fullLoadMlPerLiter = text(fullLoadMlPerLiterField_);
-    t.lastLoadMlPerLiter = text(lastLoadMlPerLiterField_);
-    t.fullLoadProductMl = text(fullLoadProductMlField_);
-    t.lastLoadProductMl = text(lastLoadProductMlField_);
-    t.fullLoadProductLiters = text(fullLoadProductLitersField_);
-    t.lastLoadProductLiters = text(lastLoadProductLitersField_);
+    for (const auto& [field, member] : solvedFields())
+        t.*member = text(field);
     t.beyondCapacityNoteShown = !beyondCapacityNote_->isHidden();
     return t;
 }
 
-// Only what Solve writes; the entry and the received values stay untouched.
 void MultipleTankScreen::showTexts(const MultipleTankTexts& t) {
-    setText(fullLoadsField_, t.fullLoads);
-    setText(lastLoadField_, t.lastLoad);
-    setText(fullLoadWaterField_, t.fullLoadWater);
-    setText(lastLoadWaterField_, t.lastLoadWater);
-    setText(fullLoadMlPerLiterField_, t.fullLoadMlPerLiter);
-    setText(lastLoadMlPerLiterField_, t.lastLoadMlPerLiter);
-    setText(fullLoadProductMlField_, t.fullLoadProductMl);
-    setText(lastLoadProductMlField_, t.lastLoadProductMl);
-    setText(fullLoadProductLitersField_, t.fullLoadProductLiters);
-    setText(lastLoadProductLitersField_, t.lastLoadProductLiters);
+    for (const auto& [field, member] : solvedFields())
+        setText(field, t.*member);
     beyondCapacityNote_->setVisible(t.beyondCapacityNoteShown);
 }
 

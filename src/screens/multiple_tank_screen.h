@@ -5,6 +5,10 @@
 #include "core/multiple_tank.h"
 #include "kit/screen_window.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 class QLabel;
 
 namespace zelk {
@@ -28,6 +32,7 @@ public slots:
 private:
     MultipleTankTexts texts() const;
     void showTexts(const MultipleTankTexts& texts);
+    std::vector<std::pair<QLineEdit*, std::string MultipleTankTexts::*>> solvedFields() const;
 
     QLineEdit* capacityField_ = nullptr;
     QLineEdit* jobWaterField_ = nullptr;

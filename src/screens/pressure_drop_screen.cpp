@@ -62,18 +62,9 @@ PressureDropScreen::PressureDropScreen(Services& services) : ScreenWindow(servic
     for (QLineEdit* field : {chartPressureField_, catchField_, chartFlowField_, pressureField_})
         field->setMinimumWidth(ui::px(1455));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(calculateButton);
-    buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 16);
-    layout->addLayout(top);
+    auto* layout = makeScreenLayout(top, grid);
     layout->addSpacing(12);
-    layout->addLayout(grid);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
+    layout->addLayout(makeCentredRow({calculateButton}));
     layout->addStretch();
 
     // The wrapped heading makes the layout's height depend on the width,

@@ -48,12 +48,7 @@ RateScreen::RateScreen(Services& services) : ScreenWindow(services) {
     for (QLineEdit* field : {flowField_, speedField_, spacingField_, rateField_})
         field->setMinimumWidth(ui::px(1695));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 16);
-    layout->addLayout(makeHeadingRow(heading));
-    layout->addSpacing(12);
-    layout->addLayout(grid);
-    layout->addStretch();
+    makeScreenLayout(makeHeadingRow(heading), grid)->addStretch();
 
     setTabOrder(spacingField_, calculateButton);
     setTabOrder(calculateButton, flowField_);

@@ -42,12 +42,7 @@ SpeedScreen::SpeedScreen(Services& services) : ScreenWindow(services) {
     for (QLineEdit* field : {distanceField_, timeField_, speedField_})
         field->setMinimumWidth(ui::px(1695));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 16);
-    layout->addLayout(makeHeadingRow(heading));
-    layout->addSpacing(12);
-    layout->addLayout(grid);
-    layout->addStretch();
+    makeScreenLayout(makeHeadingRow(heading), grid)->addStretch();
 
     setTabOrder(distanceField_, timeField_);
     setTabOrder(timeField_, calculateButton);

@@ -133,19 +133,10 @@ TankMixScreen::TankMixScreen(Services& services) : ScreenWindow(services) {
                              waterField_, productMlField_, productLitersField_})
         field->setMinimumWidth(ui::px(1500));
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = makeCentredRow({calculateButton, resetButton, multipleButton});
     buttons->setSpacing(16);
-    buttons->addStretch();
-    buttons->addWidget(calculateButton);
-    buttons->addWidget(resetButton);
-    buttons->addWidget(multipleButton);
-    buttons->addStretch();
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 16);
-    layout->addLayout(top);
-    layout->addSpacing(12);
-    layout->addLayout(grid);
+    auto* layout = makeScreenLayout(top, grid);
     layout->addSpacing(16);
     layout->addLayout(buttons);
     layout->addStretch();
