@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -25,6 +26,29 @@ namespace zelk {
 
 namespace {
 const QString kSupportAddress = QStringLiteral("support@zelk.example");
+
+// The list of functions starts with no entry current, so the first key
+// decides: Down, Up and Home land on the first entry, End and Page Down on
+// the last. (Qt makes the first entry current when the list takes the focus,
+// and Down would then skip it.)
+class FunctionList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QListWidget::focusInEvent(event);
+        if (selectedItems().isEmpty())
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        if (!currentIndex().isValid() && count() > 0 &&
+            (action == MoveEnd || action == MovePageDown))
+            return model()->index(count() - 1, 0);
+        return QListWidget::moveCursor(action, modifiers);
+    }
+};
 } // namespace
 
 MainMenu::MainMenu(Services& services) : services_(services) {
@@ -81,7 +105,7 @@ MainMenu::MainMenu(Services& services) : services_(services) {
     selectFont.setBold(true);
     select->setFont(selectFont);
 
-    list_ = new QListWidget(central);
+    list_ = new FunctionList(central);
     list_->setObjectName(QStringLiteral("List1"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setSortingEnabled(false);

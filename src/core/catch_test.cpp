@@ -49,13 +49,13 @@ std::string NozzleFieldName(int nozzle) {
 
 // What the entry check does not cover is reported like an entry error on the
 // field concerned, before anything is written:
-// - a nozzle text that is not a number, or beyond single precision: that
-//   nozzle, by its number;
+// - a nozzle text that is not a number, negative, or beyond single
+//   precision: that nozzle, by its number;
 // - values whose sum overflows single precision: the largest of them;
-// - a catch time that is numerically zero, beyond double precision, or that
-//   makes the flow overflow: the catch time;
-// - a variation beyond double precision, or so large that the band overflows
-//   single precision: the variation.
+// - a catch time that is numerically zero or negative, beyond double
+//   precision, or that makes the flow overflow: the catch time;
+// - a negative variation, one beyond double precision, or one so large that
+//   the band overflows single precision: the variation.
 // The no-catch check comes first among the steps that need the catch time,
 // as the steps are ordered.
 CatchOutcome EvaluateCatchTest(const CatchEntries& entries, char decimalSeparator) {
@@ -66,8 +66,9 @@ CatchOutcome EvaluateCatchTest(const CatchEntries& entries, char decimalSeparato
                                   decimalSeparator))
         return *error;
 
+    // A negative variation would put the minimum above the maximum.
     const std::optional<double> percent = ToDouble(entries.variation, decimalSeparator);
-    if (!percent) {
+    if (!percent || *percent < 0.0) {
         return VariationError();
     }
     const std::optional<double> variation = Div(*percent, 100.0);
@@ -84,8 +85,9 @@ CatchOutcome EvaluateCatchTest(const CatchEntries& entries, char decimalSeparato
 
     std::array<float, kNozzles> values{};
     for (std::size_t i = 0; i < kNozzles; ++i) {
+        // A negative catch would lower the sum without being counted.
         const std::optional<float> value = ToSingle(nozzles[i], decimalSeparator);
-        if (!value) {
+        if (!value || *value < 0.0F) {
             return NozzleError(i);
         }
         values[i] = *value;
@@ -127,7 +129,7 @@ CatchOutcome EvaluateCatchTest(const CatchEntries& entries, char decimalSeparato
         return NozzleError(LargestNozzle(values));
     }
     const std::optional<double> seconds = ToDouble(entries.catchTime, decimalSeparator);
-    if (!seconds) {
+    if (!seconds || *seconds < 0.0) {
         return CatchTimeError();
     }
     // Millilitres per catch to litres per minute.

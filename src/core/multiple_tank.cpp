@@ -194,6 +194,10 @@ MultipleTankSolution SolveMultipleTank(MultipleTankTexts t, char separator) {
         t.lastLoadProductLiters = kErr;
         t.beyondCapacityNoteShown = true;
     }
+    // Full loads only: there is no last tank to number. (Past the column's
+    // capacity the last tank shows "Err" instead.)
+    if (t.lastLoadWater.empty())
+        t.lastLoad.clear();
     return MultipleTankSolution{std::move(t), std::nullopt};
 }
 
@@ -211,23 +215,24 @@ void ClearMultipleTank(JobRecord& record) {
     record.multiLastProductLiters.clear();
 }
 
-// The labels speak of ounces and gallons although the values are metric; the
-// report prints them as they are. The water-per-tank unit has no blank.
+// The operator's record of what went into each tank: millilitres and litres,
+// named as such.
 void StoreMultipleTank(const MultipleTankTexts& t, JobRecord& record) {
     StoreValue(record.multiTanks, t.fullLoads);
     StoreLine(record.multiCapacity, "Sprayer Tank Capacity - ", t.capacity, " Liters");
     StoreLine(record.multiWaterTotal, "Total Water required - ", t.jobWater, " Liters");
-    StoreLine(record.multiWaterPerTank, "Total Water per Tank - ", t.fullLoadWater, "Liters");
-    StoreLine(record.multiMlPerLiter, "Ounces per Gallon - ", t.fullLoadMlPerLiter, " Milliliters");
-    StoreLine(record.multiProductMlPerTank, "Ounces of Product per Tank - ", t.fullLoadProductMl,
+    StoreLine(record.multiWaterPerTank, "Total Water per Tank - ", t.fullLoadWater, " Liters");
+    StoreLine(record.multiMlPerLiter, "Milliliters per Liter - ", t.fullLoadMlPerLiter,
               " Milliliters");
-    StoreLine(record.multiProductLitersPerTank, "Gallons of Product per Tank - ",
+    StoreLine(record.multiProductMlPerTank, "Milliliters of Product per Tank - ",
+              t.fullLoadProductMl, " Milliliters");
+    StoreLine(record.multiProductLitersPerTank, "Liters of Product per Tank - ",
               t.fullLoadProductLiters, " Liters");
     StoreValue(record.multiLastTank, t.lastLoad);
-    StoreLine(record.multiLastWater, "Total Water per Tank - ", t.lastLoadWater, "Liters");
-    StoreLine(record.multiLastProductMl, "Ounces of Product per Tank - ", t.lastLoadProductMl,
+    StoreLine(record.multiLastWater, "Total Water per Tank - ", t.lastLoadWater, " Liters");
+    StoreLine(record.multiLastProductMl, "Milliliters of Product per Tank - ", t.lastLoadProductMl,
               " Milliliters");
-    StoreLine(record.multiLastProductLiters, "Gallons of Product per Tank - ",
+    StoreLine(record.multiLastProductLiters, "Liters of Product per Tank - ",
               t.lastLoadProductLiters, " Liters");
 }
 

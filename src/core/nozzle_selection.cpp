@@ -99,8 +99,8 @@ void ClearNozzleSelection(JobRecord& record) {
 
 void StoreNozzleSelection(JobRecord& record, const NozzleSelectionTexts& texts) {
     StoreLine(record.selRate, "Desired Application Rate (Liters per Hectar) - ", texts.rate,
-              " G.P.K");
-    StoreLine(record.selSpeed, "Application Speed - ", texts.speed, " km/r");
+              " L/ha");
+    StoreLine(record.selSpeed, "Application Speed - ", texts.speed, " km/h");
     StoreLine(record.selSpacing, "Nozzle Spacing - ", texts.spacing, " Centimeters");
     StoreLine(record.selFlow, "Liters per Minute (Per Nozzle) - ", texts.flow, " l/min");
     StoreLine(record.selMaxFlow, "Maximum Liters per Minute (Per Nozzle) - ", texts.upper,

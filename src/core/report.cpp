@@ -86,8 +86,10 @@ void AppendMultipleTanks(std::string& out, const JobRecord& r) {
     AppendEach(out, kPrefix,
                {&r.multiCapacity, &r.multiWaterTotal, &r.multiWaterPerTank, &r.multiMlPerLiter,
                 &r.multiProductMlPerTank, &r.multiProductLitersPerTank});
-    if (!r.multiLastTank.empty())
-        out.append("\n   Tank ").append(r.multiLastTank).append("\n");
+    // A job of full loads only has no last tank, and prints no group for it.
+    if (r.multiLastTank.empty())
+        return;
+    out.append("\n   Tank ").append(r.multiLastTank).append("\n");
     // The amount per litre is the same for every load, so the last load repeats it.
     AppendEach(
         out, kPrefix,

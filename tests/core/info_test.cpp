@@ -103,7 +103,7 @@ JobRecord EarlierVisit() {
 
 TEST(InfoLoad, EmptiesNineFieldsAndKeepsLicenceAndNotes) {
     JobRecord record = EarlierVisit();
-    record.selRate = "Desired Application Rate (Liters per Hectar) - 200 G.P.K\n";
+    record.selRate = "Desired Application Rate (Liters per Hectar) - 200 L/ha\n";
     ClearInformation(record);
     for (const std::string* field :
          {&record.infoCompany, &record.infoAddress1, &record.infoAddress2, &record.infoCity,
@@ -112,7 +112,7 @@ TEST(InfoLoad, EmptiesNineFieldsAndKeepsLicenceAndNotes) {
         EXPECT_EQ(*field, "");
     EXPECT_EQ(record.infoLicenseNo, "License No:  L-1\n");
     EXPECT_EQ(record.infoNotes, "Notes:  old notes\n");
-    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - 200 G.P.K\n");
+    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - 200 L/ha\n");
 }
 
 TEST(InfoLoad, SecondVisitWithOnlyACompanyKeepsTheFirstLicenceAndNotes) {

@@ -2,6 +2,7 @@
 // refused capacities and hand-offs, overflow, and the load and close steps.
 #include "core/job_record.h"
 #include "core/multiple_tank.h"
+#include "core/report.h"
 
 #include <gtest/gtest.h>
 
@@ -269,7 +270,8 @@ TEST_P(MulttankExactMultipleTest, HasNoLastLoad) {
         SolveMultipleTank(Received("500", std::to_string(loads * 500), "2"), '.');
     ASSERT_FALSE(solved.error);
     EXPECT_EQ(solved.texts.fullLoads, std::to_string(loads));
-    EXPECT_EQ(solved.texts.lastLoad, std::to_string(loads + 1));
+    // Full loads only: no last tank is numbered.
+    EXPECT_EQ(solved.texts.lastLoad, "");
     ExpectColumns(solved.texts, {"500", "2", "1000", "1"}, kNoLastLoad);
     EXPECT_FALSE(solved.texts.beyondCapacityNoteShown);
 }
@@ -477,20 +479,20 @@ const StoreRow kStoreRows[] = {
     {"WaterTotal", &MultipleTankTexts::jobWater, &JobRecord::multiWaterTotal,
      "Total Water required - 7 Liters\n"},
     {"WaterPerTank", &MultipleTankTexts::fullLoadWater, &JobRecord::multiWaterPerTank,
-     "Total Water per Tank - 7Liters\n"},
+     "Total Water per Tank - 7 Liters\n"},
     {"MlPerLiter", &MultipleTankTexts::fullLoadMlPerLiter, &JobRecord::multiMlPerLiter,
-     "Ounces per Gallon - 7 Milliliters\n"},
+     "Milliliters per Liter - 7 Milliliters\n"},
     {"ProductMlPerTank", &MultipleTankTexts::fullLoadProductMl, &JobRecord::multiProductMlPerTank,
-     "Ounces of Product per Tank - 7 Milliliters\n"},
+     "Milliliters of Product per Tank - 7 Milliliters\n"},
     {"ProductLitersPerTank", &MultipleTankTexts::fullLoadProductLiters,
-     &JobRecord::multiProductLitersPerTank, "Gallons of Product per Tank - 7 Liters\n"},
+     &JobRecord::multiProductLitersPerTank, "Liters of Product per Tank - 7 Liters\n"},
     {"LastTank", &MultipleTankTexts::lastLoad, &JobRecord::multiLastTank, "7"},
     {"LastWater", &MultipleTankTexts::lastLoadWater, &JobRecord::multiLastWater,
-     "Total Water per Tank - 7Liters\n"},
+     "Total Water per Tank - 7 Liters\n"},
     {"LastProductMl", &MultipleTankTexts::lastLoadProductMl, &JobRecord::multiLastProductMl,
-     "Ounces of Product per Tank - 7 Milliliters\n"},
+     "Milliliters of Product per Tank - 7 Milliliters\n"},
     {"LastProductLiters", &MultipleTankTexts::lastLoadProductLiters,
-     &JobRecord::multiLastProductLiters, "Gallons of Product per Tank - 7 Liters\n"},
+     &JobRecord::multiLastProductLiters, "Liters of Product per Tank - 7 Liters\n"},
     // The last load's ml per litre is the full load's; the hidden received
     // value is not a line of its own.
     {"LastMlPerLiterNotStored", &MultipleTankTexts::lastLoadMlPerLiter, nullptr, ""},
@@ -507,12 +509,102 @@ TEST(MulttankRecord, OverCapacityStoresErrWhereTheNumbersWouldStand) {
     EXPECT_EQ(record.multiLastTank, "53");
     EXPECT_EQ(record.multiCapacity, "Sprayer Tank Capacity - 100 Liters\n");
     EXPECT_EQ(record.multiWaterTotal, "Total Water required - 6000 Liters\n");
-    EXPECT_EQ(record.multiWaterPerTank, "Total Water per Tank - 100Liters\n");
-    EXPECT_EQ(record.multiMlPerLiter, "Ounces per Gallon - 2.5 Milliliters\n");
-    EXPECT_EQ(record.multiLastWater, "Total Water per Tank - ErrLiters\n");
-    EXPECT_EQ(record.multiLastProductMl, "Ounces of Product per Tank - Err Milliliters\n");
-    EXPECT_EQ(record.multiLastProductLiters, "Gallons of Product per Tank - Err Liters\n");
+    EXPECT_EQ(record.multiWaterPerTank, "Total Water per Tank - 100 Liters\n");
+    EXPECT_EQ(record.multiMlPerLiter, "Milliliters per Liter - 2.5 Milliliters\n");
+    EXPECT_EQ(record.multiLastWater, "Total Water per Tank - Err Liters\n");
+    EXPECT_EQ(record.multiLastProductMl, "Milliliters of Product per Tank - Err Milliliters\n");
+    EXPECT_EQ(record.multiLastProductLiters, "Liters of Product per Tank - Err Liters\n");
 }
+
+// From the screen to the printed record: Solve, close, and the report's
+// multiple tank section, for each shape of job.
+struct ReportRow {
+    const char* name;
+    const char* capacity;
+    const char* water;
+    const char* mlPerLiter;
+    const char* section;
+};
+
+class MulttankReportTest : public testing::TestWithParam<ReportRow> {};
+
+std::string MultipleTankSection(const std::string& report) {
+    const std::string head = "  Results from Multiple Tank Mixing Screen\n";
+    const std::string next = "\n  Results from Nozzle Selection Screen";
+    const auto start = report.find(head);
+    const auto end = report.find(next);
+    if (start == std::string::npos || end == std::string::npos)
+        return "<no multiple tank section in:\n" + report + ">";
+    return report.substr(start, end - start);
+}
+
+TEST_P(MulttankReportTest, PrintsTheTanksThatAreThere) {
+    const ReportRow& row = GetParam();
+    const MultipleTankSolution solved =
+        SolveMultipleTank(Received(row.capacity, row.water, row.mlPerLiter), '.');
+    ASSERT_FALSE(solved.error);
+    JobRecord record;
+    StoreMultipleTank(solved.texts, record);
+    EXPECT_EQ(MultipleTankSection(BuildReport(record)), row.section);
+}
+
+const ReportRow kReportRows[] = {
+    {"full_loads_only", "500", "1500", "2",
+     "  Results from Multiple Tank Mixing Screen\n"
+     "\n"
+     "   Tank 1 to 3\n"
+     "   Sprayer Tank Capacity - 500 Liters\n"
+     "   Total Water required - 1500 Liters\n"
+     "   Total Water per Tank - 500 Liters\n"
+     "   Milliliters per Liter - 2 Milliliters\n"
+     "   Milliliters of Product per Tank - 1000 Milliliters\n"
+     "   Liters of Product per Tank - 1 Liters\n"},
+    {"one_tank", "500", "400", "2",
+     "  Results from Multiple Tank Mixing Screen\n"
+     "\n"
+     "   Tank 1 to 1\n"
+     "   Sprayer Tank Capacity - 500 Liters\n"
+     "   Total Water required - 400 Liters\n"
+     "   Total Water per Tank - 400 Liters\n"
+     "   Milliliters per Liter - 2 Milliliters\n"
+     "   Milliliters of Product per Tank - 800 Milliliters\n"
+     "   Liters of Product per Tank - 0.8 Liters\n"},
+    {"full_loads_and_a_last_load", "400", "1000", "2.5",
+     "  Results from Multiple Tank Mixing Screen\n"
+     "\n"
+     "   Tank 1 to 2\n"
+     "   Sprayer Tank Capacity - 400 Liters\n"
+     "   Total Water required - 1000 Liters\n"
+     "   Total Water per Tank - 400 Liters\n"
+     "   Milliliters per Liter - 2.5 Milliliters\n"
+     "   Milliliters of Product per Tank - 1000 Milliliters\n"
+     "   Liters of Product per Tank - 1 Liters\n"
+     "\n"
+     "   Tank 3\n"
+     "   Total Water per Tank - 200 Liters\n"
+     "   Milliliters per Liter - 2.5 Milliliters\n"
+     "   Milliliters of Product per Tank - 500 Milliliters\n"
+     "   Liters of Product per Tank - 0.5 Liters\n"},
+    {"fifty_two_loads", "100", "6000", "2.5",
+     "  Results from Multiple Tank Mixing Screen\n"
+     "\n"
+     "   Tank 1 to 52\n"
+     "   Sprayer Tank Capacity - 100 Liters\n"
+     "   Total Water required - 6000 Liters\n"
+     "   Total Water per Tank - 100 Liters\n"
+     "   Milliliters per Liter - 2.5 Milliliters\n"
+     "   Milliliters of Product per Tank - 250 Milliliters\n"
+     "   Liters of Product per Tank - 0.25 Liters\n"
+     "\n"
+     "   Tank 53\n"
+     "   Total Water per Tank - Err Liters\n"
+     "   Milliliters per Liter - 2.5 Milliliters\n"
+     "   Milliliters of Product per Tank - Err Milliliters\n"
+     "   Liters of Product per Tank - Err Liters\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, MulttankReportTest, testing::ValuesIn(kReportRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace zelk

@@ -151,8 +151,8 @@ TEST(NozzleSelectionRecord, LoadEmptiesTheGroupAndNothingElse) {
 TEST(NozzleSelectionRecord, CloseStoresTheSixLinesAsShown) {
     JobRecord record;
     StoreNozzleSelection(record, {"200", "6", "50", "1", "1.05", "0.95"});
-    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - 200 G.P.K\n");
-    EXPECT_EQ(record.selSpeed, "Application Speed - 6 km/r\n");
+    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - 200 L/ha\n");
+    EXPECT_EQ(record.selSpeed, "Application Speed - 6 km/h\n");
     EXPECT_EQ(record.selSpacing, "Nozzle Spacing - 50 Centimeters\n");
     EXPECT_EQ(record.selFlow, "Liters per Minute (Per Nozzle) - 1 l/min\n");
     EXPECT_EQ(record.selMaxFlow, "Maximum Liters per Minute (Per Nozzle) - 1.05 l/min\n");
@@ -162,14 +162,14 @@ TEST(NozzleSelectionRecord, CloseStoresTheSixLinesAsShown) {
 TEST(NozzleSelectionRecord, CloseStoresLettersUntested) {
     JobRecord record;
     StoreNozzleSelection(record, {"lots", "", "", "", "", ""});
-    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - lots G.P.K\n");
+    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - lots L/ha\n");
 }
 
 TEST(NozzleSelectionRecord, EmptyFieldsLeaveTheirLinesAlone) {
     JobRecord record = FilledGroup();
     StoreNozzleSelection(record, {"200", "6", "50", "", "", ""});
-    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - 200 G.P.K\n");
-    EXPECT_EQ(record.selSpeed, "Application Speed - 6 km/r\n");
+    EXPECT_EQ(record.selRate, "Desired Application Rate (Liters per Hectar) - 200 L/ha\n");
+    EXPECT_EQ(record.selSpeed, "Application Speed - 6 km/h\n");
     EXPECT_EQ(record.selSpacing, "Nozzle Spacing - 50 Centimeters\n");
     EXPECT_EQ(record.selFlow, "old flow\n");
     EXPECT_EQ(record.selMaxFlow, "old max\n");

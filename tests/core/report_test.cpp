@@ -94,17 +94,18 @@ JobRecord WorkedExampleRecord() {
     r.multiTanks = "2";
     r.multiCapacity = ReportLine("Sprayer Tank Capacity - ", "120", " Liters");
     r.multiWaterTotal = ReportLine("Total Water required - ", "300", " Liters");
-    r.multiWaterPerTank = ReportLine("Total Water per Tank - ", "120", "Liters");
-    r.multiMlPerLiter = ReportLine("Ounces per Gallon - ", "20", " Milliliters");
-    r.multiProductMlPerTank = ReportLine("Ounces of Product per Tank - ", "2400", " Milliliters");
-    r.multiProductLitersPerTank = ReportLine("Gallons of Product per Tank - ", "2.4", " Liters");
+    r.multiWaterPerTank = ReportLine("Total Water per Tank - ", "120", " Liters");
+    r.multiMlPerLiter = ReportLine("Milliliters per Liter - ", "20", " Milliliters");
+    r.multiProductMlPerTank =
+        ReportLine("Milliliters of Product per Tank - ", "2400", " Milliliters");
+    r.multiProductLitersPerTank = ReportLine("Liters of Product per Tank - ", "2.4", " Liters");
     r.multiLastTank = "3";
-    r.multiLastWater = ReportLine("Total Water per Tank - ", "60", "Liters");
-    r.multiLastProductMl = ReportLine("Ounces of Product per Tank - ", "1200", " Milliliters");
-    r.multiLastProductLiters = ReportLine("Gallons of Product per Tank - ", "1.2", " Liters");
+    r.multiLastWater = ReportLine("Total Water per Tank - ", "60", " Liters");
+    r.multiLastProductMl = ReportLine("Milliliters of Product per Tank - ", "1200", " Milliliters");
+    r.multiLastProductLiters = ReportLine("Liters of Product per Tank - ", "1.2", " Liters");
 
-    r.selRate = ReportLine("Desired Application Rate (Liters per Hectar) - ", "100", " G.P.K");
-    r.selSpeed = ReportLine("Application Speed - ", "12", " km/r");
+    r.selRate = ReportLine("Desired Application Rate (Liters per Hectar) - ", "100", " L/ha");
+    r.selSpeed = ReportLine("Application Speed - ", "12", " km/h");
     r.selSpacing = ReportLine("Nozzle Spacing - ", "50", " Centimeters");
     r.selFlow = ReportLine("Liters per Minute (Per Nozzle) - ", "1", " l/min");
     r.selMaxFlow = ReportLine("Maximum Liters per Minute (Per Nozzle) - ", "1.05", " l/min");
@@ -171,21 +172,21 @@ TEST(BuildReportTest, WorkedExampleGivesEightyLines) {
         "   Tank 1 to 2",
         "   Sprayer Tank Capacity - 120 Liters",
         "   Total Water required - 300 Liters",
-        "   Total Water per Tank - 120Liters",
-        "   Ounces per Gallon - 20 Milliliters",
-        "   Ounces of Product per Tank - 2400 Milliliters",
-        "   Gallons of Product per Tank - 2.4 Liters",
+        "   Total Water per Tank - 120 Liters",
+        "   Milliliters per Liter - 20 Milliliters",
+        "   Milliliters of Product per Tank - 2400 Milliliters",
+        "   Liters of Product per Tank - 2.4 Liters",
         "",
         "   Tank 3",
-        "   Total Water per Tank - 60Liters",
-        "   Ounces per Gallon - 20 Milliliters",
-        "   Ounces of Product per Tank - 1200 Milliliters",
-        "   Gallons of Product per Tank - 1.2 Liters",
+        "   Total Water per Tank - 60 Liters",
+        "   Milliliters per Liter - 20 Milliliters",
+        "   Milliliters of Product per Tank - 1200 Milliliters",
+        "   Liters of Product per Tank - 1.2 Liters",
         "",
         "  Results from Nozzle Selection Screen",
         "",
-        "   Desired Application Rate (Liters per Hectar) - 100 G.P.K",
-        "   Application Speed - 12 km/r",
+        "   Desired Application Rate (Liters per Hectar) - 100 L/ha",
+        "   Application Speed - 12 km/h",
         "   Nozzle Spacing - 50 Centimeters",
         "   Liters per Minute (Per Nozzle) - 1 l/min",
         "   Maximum Liters per Minute (Per Nozzle) - 1.05 l/min",
@@ -456,32 +457,32 @@ INSTANTIATE_TEST_SUITE_P(
                     [](JobRecord& r) {
                         r.multiTanks = "13";
                         r.multiWaterPerTank =
-                            ReportLine("Total Water per Tank - ", "500", "Liters");
+                            ReportLine("Total Water per Tank - ", "500", " Liters");
                         r.multiMlPerLiter =
-                            ReportLine("Ounces per Gallon - ", "2.5", " Milliliters");
+                            ReportLine("Milliliters per Liter - ", "2.5", " Milliliters");
                         r.multiLastTank = "14";
-                        r.multiLastWater = ReportLine("Total Water per Tank - ", "100", "Liters");
+                        r.multiLastWater = ReportLine("Total Water per Tank - ", "100", " Liters");
                         r.multiLastProductLiters =
-                            ReportLine("Gallons of Product per Tank - ", "0.25", " Liters");
+                            ReportLine("Liters of Product per Tank - ", "0.25", " Liters");
                     },
                     kMultiTank,
                     "\n"
                     "  Results from Multiple Tank Mixing Screen\n"
                     "\n"
                     "   Tank 1 to 13\n"
-                    "   Total Water per Tank - 500Liters\n"
-                    "   Ounces per Gallon - 2.5 Milliliters\n"
+                    "   Total Water per Tank - 500 Liters\n"
+                    "   Milliliters per Liter - 2.5 Milliliters\n"
                     "\n"
                     "   Tank 14\n"
-                    "   Total Water per Tank - 100Liters\n"
-                    "   Ounces per Gallon - 2.5 Milliliters\n"
-                    "   Gallons of Product per Tank - 0.25 Liters\n"},
+                    "   Total Water per Tank - 100 Liters\n"
+                    "   Milliliters per Liter - 2.5 Milliliters\n"
+                    "   Liters of Product per Tank - 0.25 Liters\n"},
         SectionCase{"one_load_has_no_last_tank",
                     [](JobRecord& r) {
                         r.multiTanks = "1";
                         r.multiCapacity = ReportLine("Sprayer Tank Capacity - ", "500", " Liters");
                         r.multiWaterPerTank =
-                            ReportLine("Total Water per Tank - ", "400", "Liters");
+                            ReportLine("Total Water per Tank - ", "400", " Liters");
                     },
                     kMultiTank,
                     "\n"
@@ -489,10 +490,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "\n"
                     "   Tank 1 to 1\n"
                     "   Sprayer Tank Capacity - 500 Liters\n"
-                    "   Total Water per Tank - 400Liters\n"},
+                    "   Total Water per Tank - 400 Liters\n"},
         SectionCase{"selection_without_desired_rate",
                     [](JobRecord& r) {
-                        r.selSpeed = ReportLine("Application Speed - ", "6", " km/r");
+                        r.selSpeed = ReportLine("Application Speed - ", "6", " km/h");
                         r.selMinFlow = ReportLine("Minimum Liters per Minute (Per Nozzle) - ",
                                                   "0.7", " l/min");
                     },
@@ -500,7 +501,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "\n"
                     "  Results from Nozzle Selection Screen\n"
                     "      Not Entered\n"
-                    "   Application Speed - 6 km/r\n"
+                    "   Application Speed - 6 km/h\n"
                     "   Minimum Liters per Minute (Per Nozzle) - 0.7 l/min\n"},
         SectionCase{"multi_line_notes_keep_their_breaks_without_prefix",
                     [](JobRecord& r) {

@@ -48,6 +48,16 @@ next_entry() {
     focus_window "$SCREEN"
 }
 
+# Information, the first entry: at start no entry is current, so Home (as
+# Down would) opens it. Every field in order, the notes last; it has nothing
+# to calculate.
+next_entry Home "Infomation - Metric"
+fill "Example Turf Care" "12 Green Lane" - "Springfield" "OH" "44101" "555 0100" \
+    "2026-04-01" "A. Operator" "L-2231" "Fairway Mix"
+type_text "Calm, dry morning."
+sleep 0.3
+screenshot_window "$SCREEN" 09-info
+
 # Nozzle uniformity: variation, time, pressure, nozzles 1 to 5; Tab over the
 # thirteen empty nozzles to "Calculate".
 next_entry Down "Nozzle Uniformity Calculator - Metric"
@@ -93,16 +103,6 @@ calculated 07-nozzle-selection
 next_entry Down "Pressure Drop - Metric"
 fill 3 1.39 1.2
 calculated 08-pressure-drop
-
-# Information, the first entry: Home goes back up to it (at start it is the
-# current entry already, so no key would open it there). Every field in
-# order, the notes last; it has nothing to calculate.
-next_entry Home "Infomation - Metric"
-fill "Example Turf Care" "12 Green Lane" - "Springfield" "OH" "44101" "555 0100" \
-    "2026-04-01" "A. Operator" "L-2231" "Fairway Mix"
-type_text "Calm, dry morning."
-sleep 0.3
-screenshot_window "$SCREEN" 09-info
 
 if grep -iE 'error|fatal' "$ARTIFACTS/program.log"; then fail "the program reported errors"; fi
 

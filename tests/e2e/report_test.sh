@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# A job from start to saved report: travel speed from a timed run, "Print
-# Report", Save As through the file dialog, everything closed; the file must
-# hold exactly the report, with CR LF line breaks.
+# A job from start to saved report by keyboard: the company on the
+# information screen (Home opens it: no entry is current at start), travel
+# speed from a timed run, the tank mix split over tank loads, nozzle
+# selection, "Print Report", Save As through the file dialog, everything
+# closed; the file must hold exactly the report, in millilitres, litres, L/ha
+# and km/h, with CR LF line breaks.
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 e2e_start_x "$2/report"
@@ -13,8 +16,16 @@ menu=$(wait_window "Menu - Metric")
 focus_window "$menu"
 sleep 0.5
 
+keys Home
+info=$(wait_window "Infomation - Metric")
+focus_window "$info"
+type_text "Example Turf Care"
+close_window "$info"
+wait_no_window "Infomation - Metric"
+
 # Typing a letter in the list moves to the first entry starting with it,
 # which opens that entry.
+focus_window "$menu"
 keys s
 speed=$(wait_window "Speed Calculator - Metric")
 focus_window "$speed"
@@ -26,6 +37,44 @@ sleep 0.3
 screenshot_window "$speed" speed
 close_window "$speed"
 wait_no_window "Speed Calculator - Metric"
+
+# Tank mix: product rate, sprayer rate, area, Calculate; then Multiple Tank
+# Mix, a 120 litre tank and Solve.
+focus_window "$menu"
+keys t
+mix=$(wait_window "Sprayer Calibration Tank Mix - Metric")
+focus_window "$mix"
+type_text "2000"
+keys Tab
+type_text "100"
+keys Tab
+type_text "3"
+keys Tab space Tab Tab space
+multi=$(wait_window "Multiple Tank Mixing - Metric")
+focus_window "$multi"
+type_text "120"
+keys Tab space
+sleep 0.3
+screenshot_window "$multi" multiple-tank
+close_window "$multi"
+wait_no_window "Multiple Tank Mixing - Metric"
+close_window "$mix"
+wait_no_window "Sprayer Calibration Tank Mix - Metric"
+
+# Nozzle selection: the second entry starting with "s".
+focus_window "$menu"
+keys s
+selection=$(wait_window "Nozzle Selection - Metric")
+focus_window "$selection"
+type_text "100"
+keys Tab
+type_text "12"
+keys Tab
+type_text "50"
+keys Tab space
+sleep 0.3
+close_window "$selection"
+wait_no_window "Nozzle Selection - Metric"
 
 focus_window "$menu"
 keys p
@@ -54,7 +103,7 @@ expected="$ARTIFACTS/expected-report"
 {
     sed 's/$/\r/' <<'REPORT'
   Company Information
-      Not Entered
+   Company Name - Example Turf Care
 
   Nozzle Uniformity Screen Results
       Not Entered
@@ -69,13 +118,39 @@ expected="$ARTIFACTS/expected-report"
       Not Entered
 
   Results from Calibration / Tank Mixing Screen
-      Not Entered
+
+   Product Label Rate (Millileters per hectar) - 2000 Millileters
+   Actual Sprayer Calibration rate (Liters per Hectar) - 100 Liters
+   Area to be Sprayed (in Hectars) - 3 Hectars
+   Millileters of Product per Liter of water - 20 Milliliters
+   Total Water Required - 300 Liters
+   Total Product Required (In Millileters) - 6000 Milliliters
+   Total Product Required (In Liters) - 6 Liters
 
   Results from Multiple Tank Mixing Screen
-      Not Entered
+
+   Tank 1 to 2
+   Sprayer Tank Capacity - 120 Liters
+   Total Water required - 300 Liters
+   Total Water per Tank - 120 Liters
+   Milliliters per Liter - 20 Milliliters
+   Milliliters of Product per Tank - 2400 Milliliters
+   Liters of Product per Tank - 2.4 Liters
+
+   Tank 3
+   Total Water per Tank - 60 Liters
+   Milliliters per Liter - 20 Milliliters
+   Milliliters of Product per Tank - 1200 Milliliters
+   Liters of Product per Tank - 1.2 Liters
 
   Results from Nozzle Selection Screen
-      Not Entered
+
+   Desired Application Rate (Liters per Hectar) - 100 L/ha
+   Application Speed - 12 km/h
+   Nozzle Spacing - 50 Centimeters
+   Liters per Minute (Per Nozzle) - 1 l/min
+   Maximum Liters per Minute (Per Nozzle) - 1.05 l/min
+   Minimum Liters per Minute (Per Nozzle) - 0.95 l/min
 
   Notes from Information Screen
       Not Entered

@@ -184,13 +184,16 @@ private slots:
         QCOMPARE(marked("Low1"), QList<int>{12});
         QCOMPARE(marked("High1"), QList<int>{2});
 
-        // A negative variation: the nozzles between the limits get both marks.
-        typeNozzles({"500", "520", "480", "450", "560"});
-        typeInto(screen, "Text12(0)", "0");
+        // A negative variation would turn the band round; it is refused and
+        // the screen keeps the last evaluation, marks and all.
         typeInto(screen, "Text16", "-10");
         press("Command1");
-        QCOMPARE(marked("Low1"), (QList<int>{1, 2, 3, 4}));
-        QCOMPARE(marked("High1"), (QList<int>{1, 2, 3, 5}));
+        QCOMPARE(s->platform.messageTexts(), QStringList{"Please Enter Variation Percentage"});
+        QCOMPARE(s->platform.shown[0].title, QStringLiteral("Error"));
+        QCOMPARE(screen->focusWidget()->objectName(), QStringLiteral("Text16"));
+        QCOMPARE(textOf(screen, "Text13"), QStringLiteral("466.6667"));
+        QCOMPARE(marked("Low1"), QList<int>{12});
+        QCOMPARE(marked("High1"), QList<int>{2});
     }
 
     void resetEmptiesTheScreenAndTouchesNothingElse() {
@@ -364,9 +367,38 @@ private slots:
         QCOMPARE(marked("High1"), QList<int>{5});
     }
 
+    void aNegativeEntryIsRefusedAndChangesNothing_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("nozzle_3") << "Text3(0)"
+                                  << "Please Enter a Number for Nozzle 3";
+        QTest::newRow("catch_time") << "Text17(0)"
+                                    << "Please Enter Catch Time";
+        QTest::newRow("variation") << "Text16"
+                                   << "Please Enter Variation Percentage";
+    }
+
+    void aNegativeEntryIsRefusedAndChangesNothing() {
+        QFETCH(QString, field);
+        QFETCH(QString, prompt);
+        calculateTheWorkedExample();
+        typeInto(screen, "Text6(0)", "");
+        typeInto(screen, qPrintable(field), "-30");
+        child(screen, "Text1(0)")->setFocus();
+        press("Command1");
+        QCOMPARE(s->platform.messageTexts(), QStringList{prompt});
+        QCOMPARE(s->platform.shown[0].title, QStringLiteral("Error"));
+        QCOMPARE(screen->focusWidget()->objectName(), field);
+        // Nothing written: the results stay, an empty nozzle is not made "0".
+        QCOMPARE(textOf(screen, "Text13"), QStringLiteral("502"));
+        QCOMPARE(textOf(screen, "Text6(0)"), QString());
+        QCOMPARE(textOf(screen, qPrintable(field)), QStringLiteral("-30"));
+        QCOMPARE(marked("Low1"), QList<int>{4});
+    }
+
     void noCatchAsksForCatchInformation() {
         calculateTheWorkedExample();
-        typeNozzles({"", "-5", "", "0", ""});
+        typeNozzles({"", "0", "", "0", ""});
         // Clicked without the button taking the focus, so a move would show.
         child(screen, "Text17(1)")->setFocus();
         child<QPushButton>(screen, "Command1")->click();
@@ -374,7 +406,7 @@ private slots:
         QCOMPARE(s->platform.shown[0].title, QStringLiteral("Error!"));
         QCOMPARE(screen->focusWidget()->objectName(), QStringLiteral("Text17(1)"));
         QCOMPARE(textOf(screen, "Text1(0)"), QStringLiteral("0"));
-        QCOMPARE(textOf(screen, "Text2(0)"), QStringLiteral("-5"));
+        QCOMPARE(textOf(screen, "Text2(0)"), QStringLiteral("0"));
         QCOMPARE(textOf(screen, "Text5(0)"), QStringLiteral("0"));
         QCOMPARE(textOf(screen, "Text13"), QStringLiteral("502"));
         QCOMPARE(marked("Low1"), QList<int>{4});

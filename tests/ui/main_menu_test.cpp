@@ -95,6 +95,37 @@ private slots:
         QCOMPARE(textOf(second, "Text1"), QString());
     }
 
+    void theFirstKeyPressChoosesFromNothing_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("down") << int(Qt::Key_Down) << 0 << "FrmInfo";
+        QTest::newRow("home") << int(Qt::Key_Home) << 0 << "FrmInfo";
+        QTest::newRow("up") << int(Qt::Key_Up) << 0 << "FrmInfo";
+        QTest::newRow("end") << int(Qt::Key_End) << 8 << "frmTxtEditor";
+    }
+
+    // At start no entry is current or selected, so the first key lands on an
+    // end of the list rather than next to an entry nobody chose.
+    void theFirstKeyPressChoosesFromNothing() {
+        QFETCH(int, key);
+        QFETCH(int, row);
+        QFETCH(QString, window);
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QTRY_VERIFY(list->hasFocus());
+        QCOMPARE(list->currentRow(), -1);
+        QVERIFY(list->selectedItems().isEmpty());
+        QTest::keyClick(list, Qt::Key(key));
+        QCOMPARE(list->currentRow(), row);
+        QVERIFY(list->item(row)->isSelected());
+        QWidget* opened = nullptr;
+        for (QWidget* w : s->screens().windows())
+            if (w->objectName() == window)
+                opened = w;
+        QVERIFY2(opened && opened->isVisible(), qPrintable(window + " did not open"));
+    }
+
     void theDownKeyOpensTheNextEntry() {
         list->setFocus();
         list->setCurrentRow(6);

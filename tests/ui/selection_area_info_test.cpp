@@ -297,8 +297,8 @@ private slots:
         closeWindow(screen);
         const JobRecord& r = s->record();
         QCOMPARE(r.selRate,
-                 std::string("Desired Application Rate (Liters per Hectar) - 200 G.P.K\n"));
-        QCOMPARE(r.selSpeed, std::string("Application Speed - 6 km/r\n"));
+                 std::string("Desired Application Rate (Liters per Hectar) - 200 L/ha\n"));
+        QCOMPARE(r.selSpeed, std::string("Application Speed - 6 km/h\n"));
         QCOMPARE(r.selSpacing, std::string("Nozzle Spacing - 50 Centimeters\n"));
         QCOMPARE(r.selFlow, std::string("Liters per Minute (Per Nozzle) - 1 l/min\n"));
         QCOMPARE(r.selMaxFlow,

@@ -222,7 +222,7 @@ private slots:
     // The first hand-off creates the screen, its load emptying its group.
     void handOffCreatesTheMultipleTankScreen() {
         s->record().multiTanks = "13";
-        s->record().multiLastWater = "Total Water per Tank - 100Liters\n";
+        s->record().multiLastWater = "Total Water per Tank - 100 Liters\n";
         calculate("1000", "300", "2");
         QVERIFY(!s->screens().find<MultipleTankScreen>());
 
@@ -326,18 +326,18 @@ private slots:
         QCOMPARE(r.multiTanks, std::string("52"));
         QCOMPARE(r.multiCapacity, std::string("Sprayer Tank Capacity - 100 Liters\n"));
         QCOMPARE(r.multiWaterTotal, std::string("Total Water required - 6000 Liters\n"));
-        QCOMPARE(r.multiWaterPerTank, std::string("Total Water per Tank - 100Liters\n"));
-        QCOMPARE(r.multiMlPerLiter, std::string("Ounces per Gallon - 2.5 Milliliters\n"));
+        QCOMPARE(r.multiWaterPerTank, std::string("Total Water per Tank - 100 Liters\n"));
+        QCOMPARE(r.multiMlPerLiter, std::string("Milliliters per Liter - 2.5 Milliliters\n"));
         QCOMPARE(r.multiProductMlPerTank,
-                 std::string("Ounces of Product per Tank - 250 Milliliters\n"));
+                 std::string("Milliliters of Product per Tank - 250 Milliliters\n"));
         QCOMPARE(r.multiProductLitersPerTank,
-                 std::string("Gallons of Product per Tank - 0.25 Liters\n"));
+                 std::string("Liters of Product per Tank - 0.25 Liters\n"));
         QCOMPARE(r.multiLastTank, std::string("53"));
-        QCOMPARE(r.multiLastWater, std::string("Total Water per Tank - ErrLiters\n"));
+        QCOMPARE(r.multiLastWater, std::string("Total Water per Tank - Err Liters\n"));
         QCOMPARE(r.multiLastProductMl,
-                 std::string("Ounces of Product per Tank - Err Milliliters\n"));
+                 std::string("Milliliters of Product per Tank - Err Milliliters\n"));
         QCOMPARE(r.multiLastProductLiters,
-                 std::string("Gallons of Product per Tank - Err Liters\n"));
+                 std::string("Liters of Product per Tank - Err Liters\n"));
 
         closeWindow(mix);
         QCOMPARE(r.mixProductRate,
