@@ -8,7 +8,7 @@ namespace zelk {
 
 void PrintReport(Services& services) {
     TextEditor& editor = services.screens.get<TextEditor>();
-    editor.insertAtCaret(QString::fromStdString(BuildReport(services.record)));
+    editor.insertAfterSelection(QString::fromStdString(BuildReport(services.record)));
     editor.showEditor();
 }
 

@@ -240,6 +240,13 @@ void TextEditor::insertAtCaret(const QString& text) {
     documentBox_->setTextCursor(cursor);
 }
 
+void TextEditor::insertAfterSelection(const QString& text) {
+    QTextCursor cursor = documentBox_->textCursor();
+    cursor.setPosition(cursor.selectionEnd());
+    InsertPlain(cursor, text);
+    documentBox_->setTextCursor(cursor);
+}
+
 void TextEditor::showEditor() {
     show();
     if (isMinimized())

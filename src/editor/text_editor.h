@@ -26,6 +26,9 @@ public:
     // Replaces the selection (or inserts at the caret) with plain text and
     // leaves the caret after it; a line feed becomes a line break.
     void insertAtCaret(const QString& text);
+    // Inserts plain text just after the selection, which is given up first:
+    // nothing of the document is replaced. The caret ends after the text.
+    void insertAfterSelection(const QString& text);
     // Shows the window modeless and brings it to the front.
     void showEditor();
 

@@ -61,6 +61,14 @@ QLineEdit* ScreenWindow::makeResult(const QString& name) {
         palette.setColor(group, QPalette::Text, Qt::black);
     }
     field->setPalette(palette);
+    // A result longer than its field shows its first digits, not its tail
+    // ("333333E+18" misreads a total of 3.3E+23), and the whole of it in the
+    // tool tip.
+    connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
+        field->setCursorPosition(0);
+        const int room = field->contentsRect().width() - 8;
+        field->setToolTip(field->fontMetrics().horizontalAdvance(text) > room ? text : QString());
+    });
     return field;
 }
 

@@ -164,6 +164,16 @@ void MultipleTankScreen::Form_Unload() {
 void MultipleTankScreen::receiveTankMix(const QString& water, const QString& mlPerLiter) {
     jobWaterField_->setText(water);
     jobMlPerLiterField_->setText(mlPerLiter);
+    // Loads split from the old total would be misread: split the new one
+    // without a word, or show none.
+    const MultipleTankSolution solution = SolveMultipleTank(texts(), decimalSeparator());
+    if (!solution.error) {
+        showTexts(solution.texts);
+        return;
+    }
+    for (const auto& [field, member] : solvedFields())
+        field->clear();
+    beyondCapacityNote_->hide();
 }
 
 void MultipleTankScreen::solve() {

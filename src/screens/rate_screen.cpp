@@ -68,16 +68,31 @@ void RateScreen::Form_Unload() {
 
 void RateScreen::receiveFlow(const QString& litersPerMinute) {
     flowField_->setText(litersPerMinute);
+    refresh();
 }
 
 void RateScreen::receiveSpeed(const QString& kmh) {
     speedField_->setText(kmh);
+    refresh();
+}
+
+Outcome<std::string> RateScreen::rate() const {
+    return CalibrationRate(text(flowField_), text(speedField_), text(spacingField_),
+                           decimalSeparator());
 }
 
 void RateScreen::calculate() {
-    applyOutcome(CalibrationRate(text(flowField_), text(speedField_), text(spacingField_),
-                                 decimalSeparator()),
-                 [this](const std::string& rate) { setText(rateField_, rate); });
+    applyOutcome(rate(), [this](const std::string& rate) { setText(rateField_, rate); });
+}
+
+// A rate shown beside figures it was not computed from would be misread: a
+// hand-off recalculates without a word, or empties the rate.
+void RateScreen::refresh() {
+    const auto outcome = rate();
+    if (const auto* value = std::get_if<std::string>(&outcome))
+        setText(rateField_, *value);
+    else
+        rateField_->clear();
 }
 
 } // namespace zelk

@@ -23,6 +23,10 @@ public slots:
     void calculate();
 
 private:
+    Outcome<std::string> rate() const;
+    // After a hand-off: the rate of the fields as they now stand, or none.
+    void refresh();
+
     QLineEdit* flowField_ = nullptr;    // l/min per nozzle
     QLineEdit* speedField_ = nullptr;   // km/h
     QLineEdit* spacingField_ = nullptr; // nozzle spacing, cm

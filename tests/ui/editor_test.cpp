@@ -831,6 +831,44 @@ private slots:
         QCOMPARE(QString::fromStdString(BuildReport(s->record())), report);
     }
 
+    void printReportKeepsASelection_data() {
+        QTest::addColumn<bool>("selectAll");
+        QTest::newRow("word_left_by_find") << false;
+        QTest::newRow("select_all") << true;
+    }
+
+    // Print Report never replaces the selection: a word Find left selected,
+    // or a document under Select All, stays, and the report follows it.
+    void printReportKeepsASelection() {
+        QFETCH(bool, selectAll);
+        const QString document = QStringLiteral("Operator notes: tank rinsed.\nSigned off.");
+        editor->insertAtCaret(document);
+        if (selectAll) {
+            rtf->selectAll();
+        } else {
+            platform().promptAnswers.enqueue(QStringLiteral("rinsed"));
+            click("tlbFind");
+            QCOMPARE(rtf->textCursor().selectedText(), QStringLiteral("rinsed"));
+        }
+        const int end = rtf->textCursor().selectionEnd();
+        rtf->document()->setModified(false);
+        s->record().speedKmh = ReportLine("km/h - ", "12");
+        const QString report = QString::fromStdString(BuildReport(s->record()));
+
+        s->program->start();
+        auto* menu = s->screens().find<MainMenu>();
+        QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
+        auto* list = child<QListWidget>(menu, "List1");
+        QVERIFY(list);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(8)).center());
+        QCOMPARE(s->screens().find<TextEditor>(), editor);
+        QCOMPARE(rtf->toPlainText(), document.left(end) + report + document.mid(end));
+        QVERIFY(!rtf->textCursor().hasSelection());
+        QCOMPARE(rtf->textCursor().position(), end + report.size());
+        QVERIFY(editor->isModified());
+    }
+
     // ---- editing ----------------------------------------------------------
 
     void theEditMenuFollowsSelectionAndClipboard_data() {

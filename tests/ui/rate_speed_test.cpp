@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(textOf(rate, "Text3"), QString());
     }
 
-    // An open rate screen gets the new speed at once and nothing else changes.
+    // An open rate screen gets the new speed at once, and its rate follows.
     void theSpeedReplacesTheKmhOfAnOpenRateScreen() {
         auto& rate = s->screens().show<RateScreen>();
         typeInto(&rate, "Text1", "1");
@@ -212,12 +212,31 @@ private slots:
         QCOMPARE(textOf(&rate, "Text2"), QStringLiteral("12"));
         QCOMPARE(textOf(&rate, "Text1"), QStringLiteral("1"));
         QCOMPARE(textOf(&rate, "Text3"), QStringLiteral("50"));
-        QCOMPARE(textOf(&rate, "Text4"), QStringLiteral("150")); // no recalculation
+        QCOMPARE(textOf(&rate, "Text4"), QStringLiteral("100")); // 1 l/min at 12 km/h
+        QVERIFY(s->platform.shown.isEmpty());
 
         typeInto(&speed, "Text2", "10");
         typeInto(&speed, "Text1", "30.5");
         press(&speed, "Command1");
         QCOMPARE(textOf(&rate, "Text2"), QStringLiteral("10.98"));
+    }
+
+    // Without a spacing the rate cannot follow the new speed: the old rate
+    // goes, silently, rather than stand beside figures it does not belong to.
+    void aHandOffWithoutSpacingEmptiesTheRate() {
+        auto& rate = s->screens().show<RateScreen>();
+        typeInto(&rate, "Text1", "1");
+        typeInto(&rate, "Text2", "8");
+        typeInto(&rate, "Text3", "50");
+        press(&rate, "Command1");
+        QCOMPARE(textOf(&rate, "Text4"), QStringLiteral("150"));
+        typeInto(&rate, "Text3", "");
+
+        auto& speed = speedWith("50", "15");
+        press(&speed, "Command1");
+        QCOMPARE(textOf(&rate, "Text2"), QStringLiteral("12"));
+        QCOMPARE(textOf(&rate, "Text4"), QString());
+        QVERIFY(s->platform.shown.isEmpty());
     }
 
     // The hand-off creates the rate screen afresh, and its load empties the

@@ -276,7 +276,23 @@ private slots:
                  QStringLiteral("Product  (in Milliliters) Per Tank"));
     }
 
-    // An open screen gets the two new values and keeps everything else.
+    // A result longer than its field shows its first characters, and the
+    // whole of it in the tool tip; one that fits has no tip.
+    void aLongResultShowsItsStart() {
+        calculate("123456789012345678", "7", "3");
+        auto* product = child<QLineEdit>(mix, "Text6");
+        QVERIFY(product);
+        const QString shown = product->text();
+        QVERIFY2(product->fontMetrics().horizontalAdvance(shown) > product->contentsRect().width(),
+                 qPrintable("the result fits its field: " + shown));
+        QCOMPARE(product->cursorPosition(), 0);
+        QCOMPARE(product->toolTip(), shown);
+        QCOMPARE(child<QLineEdit>(mix, "Text5")->toolTip(), QString());
+        QCOMPARE(child<QLineEdit>(mix, "Text5")->text(), QStringLiteral("21"));
+    }
+
+    // An open screen gets the two new values and splits the new job at once,
+    // without a message; the capacity stays, the job record waits for the close.
     void handOffOverwritesOnlyTheTwoFieldsWhenOpen() {
         calculate("1000", "300", "2");
         MultipleTankScreen* multi = handOff();
@@ -293,13 +309,27 @@ private slots:
         QCOMPARE(textOf(multi, "Water(0)"), QStringLiteral("6600"));
         QCOMPARE(textOf(multi, "OzPer(0)"), QStringLiteral("2.5"));
         QCOMPARE(textOf(multi, "Tank"), QStringLiteral("500"));
-        QCOMPARE(textOf(multi, "Text1(0)"), QStringLiteral("1"));
-        QCOMPARE(textOf(multi, "Text1(1)"), QStringLiteral("2"));
+        QVERIFY(s->platform.shown.isEmpty());
+        QCOMPARE(textOf(multi, "Text1(0)"), QStringLiteral("13"));
+        QCOMPARE(textOf(multi, "Text1(1)"), QStringLiteral("14"));
         QCOMPARE(textOf(multi, "Water(1)"), QStringLiteral("500"));
         QCOMPARE(textOf(multi, "Water(2)"), QStringLiteral("100"));
-        QCOMPARE(textOf(multi, "OzPer(1)"), QStringLiteral("3.333"));
+        QCOMPARE(textOf(multi, "OzPer(1)"), QStringLiteral("2.5"));
+        QCOMPARE(textOf(multi, "ProductGal(2)"), QStringLiteral("0.25"));
         QCOMPARE(s->record().multiTanks, std::string("kept"));
 
+        // A hand-off the split cannot use (the tank mix was reset) leaves no
+        // loads of the old job on the screen, and says nothing either.
+        child<QPushButton>(mix, "Command2")->click();
+        QCOMPARE(handOff(), multi);
+        QVERIFY(s->platform.shown.isEmpty());
+        for (const char* name :
+             {"Text1(0)", "Text1(1)", "Water(1)", "Water(2)", "OzPer(1)", "OzPer(2)",
+              "ProductOZ(1)", "ProductOZ(2)", "ProductGal(1)", "ProductGal(2)"})
+            QCOMPARE(textOf(multi, name), QString());
+
+        calculate("750", "300", "22");
+        QCOMPARE(handOff(), multi);
         click(multi, "Command1");
         QCOMPARE(textOf(multi, "Text1(0)"), QStringLiteral("13"));
         QCOMPARE(textOf(multi, "Text1(1)"), QStringLiteral("14"));
@@ -394,9 +424,10 @@ private slots:
         for (const char* name :
              {"Text1(1)", "Water(2)", "OzPer(2)", "ProductOZ(2)", "ProductGal(2)"})
             QCOMPARE(textOf(multi, name), QString());
-        QCOMPARE(textOf(multi, "Text1(0)"), QStringLiteral("52"));
-        QCOMPARE(textOf(multi, "Water(1)"), QStringLiteral("100"));
-        QCOMPARE(textOf(multi, "ProductGal(1)"), QStringLiteral("0.25"));
+        // The reset tank mix's hand-off already emptied the full-load column.
+        QCOMPARE(textOf(multi, "Text1(0)"), calculated ? QStringLiteral("52") : QString());
+        QCOMPARE(textOf(multi, "Water(1)"), calculated ? QStringLiteral("100") : QString());
+        QCOMPARE(textOf(multi, "ProductGal(1)"), calculated ? QStringLiteral("0.25") : QString());
     }
 
     // Both layouts at the system font, the note shown: nothing cut off.
