@@ -62,8 +62,9 @@ inline void fillJob(Program& program) {
     type(nozzle, {{"Text16", "10"}, {"Text17(0)", "30"}, {"Text17(1)", "3"}});
     const char* catches[] = {"500", "520", "480"};
     for (int i = 0; i < 3; ++i)
-        if (auto* field =
-                nozzle.findChild<QLineEdit*>(QString::fromStdString(NozzleFieldName(i + 1))))
+        if (auto* field = nozzle.findChild<QLineEdit*>(
+                i + 1 <= 11 ? QStringLiteral("Text%1(0)").arg(i + 1)
+                            : QStringLiteral("Text12(%1)").arg(i - 11)))
             field->setText(QLatin1String(catches[i]));
     press(nozzle, "Command1");
     closeScreen(nozzle);

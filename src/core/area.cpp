@@ -14,7 +14,7 @@ namespace {
 constexpr double kPi = 3.14;
 
 EntryError FieldError(const ShapeRow& row, std::size_t field) {
-    return EntryError{"txt" + std::to_string(field + 1),
+    return EntryError{"dimension " + std::to_string(field + 1),
                       "Please Enter " + std::string(row.captions[field])};
 }
 

@@ -12,17 +12,17 @@ namespace {
 constexpr std::size_t kNozzles = kNozzleCount;
 
 EntryError VariationError() {
-    return EntryError{"Text16", "Please Enter Variation Percentage"};
+    return EntryError{"variation", "Please Enter Variation Percentage"};
 }
 EntryError CatchTimeError() {
-    return EntryError{"Text17(0)", "Please Enter Catch Time"};
+    return EntryError{"catch time", "Please Enter Catch Time"};
 }
 EntryError PressureError() {
-    return EntryError{"Text17(1)", "Please Enter Pressure"};
+    return EntryError{"pressure", "Please Enter Pressure"};
 }
 EntryError NozzleError(std::size_t index) {
     const int nozzle = static_cast<int>(index) + 1;
-    return EntryError{NozzleFieldName(nozzle),
+    return EntryError{"nozzle " + std::to_string(nozzle),
                       "Please Enter a Number for Nozzle " + std::to_string(nozzle)};
 }
 
@@ -39,13 +39,6 @@ std::size_t LargestNozzle(const std::array<float, kNozzles>& values) {
 }
 
 } // namespace
-
-std::string NozzleFieldName(int nozzle) {
-    if (nozzle <= 11) {
-        return "Text" + std::to_string(nozzle) + "(0)";
-    }
-    return "Text12(" + std::to_string(nozzle - 12) + ")";
-}
 
 // What the entry check does not cover is reported like an entry error on the
 // field concerned, before anything is written:

@@ -21,10 +21,6 @@ inline constexpr int kNozzleCount = 18;
 using NozzleTexts = std::array<std::string, kNozzleCount>;
 using NozzleMarks = std::array<bool, kNozzleCount>;
 
-// The object name of nozzle k's field: Text1(0) to Text11(0) for nozzles 1
-// to 11, Text12(0) to Text12(6) for nozzles 12 to 18.
-std::string NozzleFieldName(int nozzle);
-
 // The 21 texts the evaluation reads.
 struct CatchEntries {
     std::string variation; // Text16, percent

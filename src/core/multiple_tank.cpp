@@ -18,7 +18,7 @@ constexpr const char* kBeyondCapacity = "53";
 constexpr const char* kErr = "Err";
 
 EntryError CapacityError() {
-    return EntryError{"Tank", "Please Enter Tank Capacity in Liters"};
+    return EntryError{"capacity", "Please Enter Tank Capacity in Liters"};
 }
 
 // The two received values are empty or stale when the tank mix screen had no
@@ -28,8 +28,8 @@ EntryError TankMixFirst(const char* field) {
 }
 
 EntryError TooLarge() {
-    return EntryError{"Tank", "Numbers Too Large to Calculate: Please Check Tank Capacity and "
-                              "Tank Mix"};
+    return EntryError{"capacity", "Numbers Too Large to Calculate: Please Check Tank Capacity and "
+                                  "Tank Mix"};
 }
 
 // Water × millilitres per litre, from the texts just written.
@@ -89,11 +89,11 @@ MultipleTankSolution SolveMultipleTank(MultipleTankTexts t, char separator) {
     }
     const auto water = ToDouble(t.jobWater, separator);
     if (!water) {
-        return stop(TankMixFirst("Water(0)"));
+        return stop(TankMixFirst("job water"));
     }
     const auto mlPerLiter = ToDouble(t.jobMlPerLiter, separator);
     if (!mlPerLiter) {
-        return stop(TankMixFirst("OzPer(0)"));
+        return stop(TankMixFirst("job ml per litre"));
     }
     const double c = *capacity;
     const double w = *water;

@@ -19,13 +19,13 @@ constexpr const char* kFlowTooLarge =
     "Flow too large for a range: check the rate, speed and spacing";
 
 EntryError RateError() {
-    return EntryError{"Text1", kRatePrompt};
+    return EntryError{"rate", kRatePrompt};
 }
 EntryError SpeedError() {
-    return EntryError{"Text2", kSpeedPrompt};
+    return EntryError{"speed", kSpeedPrompt};
 }
 EntryError SpacingError() {
-    return EntryError{"Text3", kSpacingPrompt};
+    return EntryError{"spacing", kSpacingPrompt};
 }
 
 // F × factor in double precision, rounded to 2 decimals, as text.
@@ -38,7 +38,7 @@ std::optional<std::string> RangeEnd(float shown, double factor, char decimalSepa
 }
 
 Outcome<NozzleRange> Range(const std::string& flowText, char decimalSeparator) {
-    const EntryError tooLarge{"Text1", kFlowTooLarge};
+    const EntryError tooLarge{"rate", kFlowTooLarge};
     // The range belongs to the flow the operator sees, so it starts from the
     // rounded text rather than from the unrounded flow.
     const std::optional<float> shown = numeric::ToSingle(flowText, decimalSeparator);

@@ -14,9 +14,10 @@
 
 namespace zelk {
 
-// The field is named by its object name on the screen ("Text2", "Text17(0)").
+// The input is named in the calculation's own terms ("time", "nozzle 3");
+// the screen knows which of its fields holds it.
 struct EntryError {
-    std::string field;
+    std::string input;
     std::string prompt;
     std::string title = "Error";
     bool operator==(const EntryError&) const = default;

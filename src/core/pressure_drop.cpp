@@ -17,13 +17,13 @@ EntryError ErrorOn(const char* field, const char* prompt) {
     return EntryError{field, prompt};
 }
 EntryError PressureError() {
-    return ErrorOn("Text1", kPressurePrompt);
+    return ErrorOn("chart pressure", kPressurePrompt);
 }
 EntryError CatchError() {
-    return ErrorOn("Text2", kCatchPrompt);
+    return ErrorOn("catch", kCatchPrompt);
 }
 EntryError FlowError() {
-    return ErrorOn("Text3", kFlowPrompt);
+    return ErrorOn("chart flow", kFlowPrompt);
 }
 
 } // namespace

@@ -10,13 +10,13 @@ namespace zelk {
 namespace {
 
 EntryError FlowError() {
-    return EntryError{"Text1", "Please Enter L/ha"};
+    return EntryError{"flow", "Please Enter L/ha"};
 }
 EntryError SpeedError() {
-    return EntryError{"Text2", "Please Enter km/h"};
+    return EntryError{"speed", "Please Enter km/h"};
 }
 EntryError SpacingError() {
-    return EntryError{"Text3", "Please Enter Nozzle Spacing"};
+    return EntryError{"spacing", "Please Enter Nozzle Spacing"};
 }
 
 } // namespace

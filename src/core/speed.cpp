@@ -10,10 +10,10 @@ namespace zelk {
 namespace {
 
 EntryError DistanceError() {
-    return EntryError{"Text1", "Please Enter Distance"};
+    return EntryError{"distance", "Please Enter Distance"};
 }
 EntryError TimeError() {
-    return EntryError{"Text2", "Enter Timd"};
+    return EntryError{"time", "Enter Timd"};
 }
 
 // Metres per second to kilometres per hour.

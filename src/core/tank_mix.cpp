@@ -12,13 +12,13 @@ namespace zelk {
 namespace {
 
 EntryError ProductRateError() {
-    return EntryError{"Text1", "Please Enter Product Rate"};
+    return EntryError{"product rate", "Please Enter Product Rate"};
 }
 EntryError SprayerRateError() {
-    return EntryError{"Text2", "Please Enter Sprayer Calibration Rate"};
+    return EntryError{"sprayer rate", "Please Enter Sprayer Calibration Rate"};
 }
 EntryError AreaError() {
-    return EntryError{"Text8", "Please Enter Area to be sprayed"};
+    return EntryError{"area", "Please Enter Area to be sprayed"};
 }
 
 // A product that overflows is blamed on its larger factor, the entry most

@@ -32,11 +32,17 @@ char ScreenWindow::decimalSeparator() {
     return '.';
 }
 
+void ScreenWindow::bindInputs(std::initializer_list<std::pair<std::string, QWidget*>> inputs) {
+    for (const auto& [input, field] : inputs)
+        inputFields_[input] = field;
+}
+
 void ScreenWindow::showEntryError(const EntryError& error) {
     services_.platform.message(this, QString::fromStdString(error.prompt),
                                QString::fromStdString(error.title));
-    if (auto* field = findChild<QWidget*>(QString::fromStdString(error.field)))
-        field->setFocus(Qt::OtherFocusReason);
+    const auto it = inputFields_.find(error.input);
+    if (it != inputFields_.end())
+        it->second->setFocus(Qt::OtherFocusReason);
 }
 
 QLineEdit* ScreenWindow::makeEntry(const QString& name, const QString& toolTip) {

@@ -16,6 +16,8 @@
 
 #include <initializer_list>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <variant>
 
 class QHBoxLayout;
@@ -44,7 +46,9 @@ protected:
     // The user's decimal separator, passed into the calculations.
     static char decimalSeparator();
 
-    // The message box of an entry error, then the focus into its field.
+    // Which field holds a calculation's input, by the calculation's name for it.
+    void bindInputs(std::initializer_list<std::pair<std::string, QWidget*>> inputs);
+    // The message box of an entry error, then the focus into its input's field.
     void showEntryError(const EntryError& error);
 
     // The error shown and the focus back, or the results handed to show.
@@ -89,6 +93,9 @@ protected:
     static void setText(QLineEdit* field, const std::string& value);
 
     Services& services_;
+
+private:
+    std::unordered_map<std::string, QWidget*> inputFields_;
 };
 
 // Colours and sizes shared by the screens.

@@ -75,6 +75,7 @@ AreaScreen::AreaScreen(Services& services) : ScreenWindow(services) {
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         dimensionFields_[i] = makeEntry(QStringLiteral("txt") + n);
+        bindInputs({{"dimension " + std::to_string(i + 1), dimensionFields_[i]}});
         dimensionFields_[i]->setGeometry(at(kFieldLeft), at(rows[i]), at(kFieldWidth),
                                          dimensionFields_[i]->sizeHint().height());
         dimensionCaptions_[i] = makeLabel(QStringLiteral("lbl") + n, QString());

@@ -37,6 +37,14 @@ QLabel* makeMark(QWidget* spot, const QString& name, const QString& caption) {
     return mark;
 }
 
+// The object name of nozzle k's field: Text1(0) to Text11(0) for nozzles 1
+// to 11, Text12(0) to Text12(6) for nozzles 12 to 18.
+QString NozzleFieldName(int nozzle) {
+    if (nozzle <= 11)
+        return QStringLiteral("Text%1(0)").arg(nozzle);
+    return QStringLiteral("Text12(%1)").arg(nozzle - 12);
+}
+
 } // namespace
 
 CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
@@ -77,6 +85,9 @@ CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
     minimumField_ = results[1].field;
     maximumField_ = results[2].field;
     flowField_ = results[3].field;
+    bindInputs({{"variation", variationField_},
+                {"catch time", catchTimeField_},
+                {"pressure", pressureField_}});
 
     auto* gridHeading =
         makeLabel(QStringLiteral("Label7"),
@@ -128,10 +139,10 @@ CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
     nozzleGrid->setVerticalSpacing(4);
     for (int i = 0; i < kNozzleCount; ++i) {
         const int nozzle = i + 1;
-        const auto entry =
-            makeCaptionedEntry(indexed("Label1", i), QStringLiteral("Nozzle %1").arg(nozzle),
-                               QString::fromStdString(NozzleFieldName(nozzle)));
+        const auto entry = makeCaptionedEntry(
+            indexed("Label1", i), QStringLiteral("Nozzle %1").arg(nozzle), NozzleFieldName(nozzle));
         nozzleFields_[i] = entry.field;
+        bindInputs({{"nozzle " + std::to_string(nozzle), entry.field}});
         nozzleFields_[i]->setFixedWidth(ui::px(1095));
 
         auto* spot = new QWidget(this);

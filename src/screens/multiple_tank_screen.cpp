@@ -38,6 +38,9 @@ MultipleTankScreen::MultipleTankScreen(Services& services) : ScreenWindow(servic
                                              QStringLiteral("Text1(1)"));
     fullLoadsField_ = fullLoads.field;
     lastLoadField_ = lastLoad.field;
+    bindInputs({{"capacity", capacityField_},
+                {"job water", jobWaterField_},
+                {"job ml per litre", jobMlPerLiterField_}});
     for (QLineEdit* count : {fullLoadsField_, lastLoadField_}) {
         count->setReadOnly(true);
         count->setFocusPolicy(Qt::ClickFocus);

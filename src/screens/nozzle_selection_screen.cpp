@@ -59,6 +59,7 @@ NozzleSelectionScreen::NozzleSelectionScreen(Services& services) : ScreenWindow(
     rateField_ = rate.field;
     speedField_ = speed.field;
     spacingField_ = spacing.field;
+    bindInputs({{"rate", rateField_}, {"speed", speedField_}, {"spacing", spacingField_}});
     QLabel* const label1 = rate.caption;
     QLabel* const label2 = speed.caption;
     QLabel* const label3 = spacing.caption;

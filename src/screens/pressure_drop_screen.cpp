@@ -42,6 +42,9 @@ PressureDropScreen::PressureDropScreen(Services& services) : ScreenWindow(servic
     catchField_ = catchFlow.field;
     chartFlowField_ = chartFlow.field;
     pressureField_ = pressure.field;
+    bindInputs({{"chart pressure", chartPressureField_},
+                {"catch", catchField_},
+                {"chart flow", chartFlowField_}});
 
     auto* top = new QHBoxLayout;
     top->addWidget(new Logo(this));

@@ -31,6 +31,7 @@ RateScreen::RateScreen(Services& services) : ScreenWindow(services) {
     speedField_ = speed.field;
     spacingField_ = spacing.field;
     rateField_ = rate.field;
+    bindInputs({{"flow", flowField_}, {"speed", speedField_}, {"spacing", spacingField_}});
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);

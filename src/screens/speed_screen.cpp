@@ -26,6 +26,7 @@ SpeedScreen::SpeedScreen(Services& services) : ScreenWindow(services) {
     distanceField_ = distance.field;
     timeField_ = time.field;
     speedField_ = speed.field;
+    bindInputs({{"distance", distanceField_}, {"time", timeField_}});
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);

@@ -76,6 +76,9 @@ TankMixScreen::TankMixScreen(Services& services) : ScreenWindow(services) {
     mlPerLiterField_ = mlPerLiter.field;
     waterField_ = water.field;
     productMlField_ = productMl.field;
+    bindInputs({{"product rate", productRateField_},
+                {"sprayer rate", sprayerRateField_},
+                {"area", areaField_}});
 
     auto* calculateButton = makeButton(QStringLiteral("Command1"), QStringLiteral("Calculate"));
     auto* resetButton = makeButton(QStringLiteral("Command2"), QStringLiteral("Reset"));

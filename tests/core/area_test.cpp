@@ -90,22 +90,28 @@ TEST_P(AreaErrorTest, NamesTheField) {
 }
 
 const ErrorRow kErrorRows[] = {
-    {"CircleEmpty", Circle, "", "", "", "txt1", "Please Enter Diameter in Meters"},
-    {"CircleBlank", Circle, "  ", "", "", "txt1", "Please Enter Diameter in Meters"},
-    {"TriangleHeightLetters", Triangle, "30", "abc", "", "txt2", "Please Enter Height in Meters"},
-    {"TriangleBaseFirst", Triangle, "x", "y", "", "txt1", "Please Enter Base in Meters"},
-    {"SquareBeyondSingle", Square, "1E+40", "", "", "txt1", "Please Enter Side Length in Meters"},
-    {"RectangleWidthEmpty", Rectangle, "200", "", "", "txt2", "Please Enter Width in Meters"},
-    {"ParallelogramBaseComma", Parallelogram, "1,5", "2", "", "txt1",
-     "Please Enter Base in Meters"},
-    {"TrapezoidHeightEmpty", Trapezoid, "10", "20", "", "txt3", "Please Enter Height in Meters"},
-    {"TrapezoidB2Letters", Trapezoid, "10", "b2", "5", "txt2", "Please Enter B2 in Meters"},
-    // An area beyond the single range names the largest measurement.
-    {"SquareAreaTooLarge", Square, "1E+20", "", "", "txt1", "Please Enter Side Length in Meters"},
-    {"RectangleAreaTooLargeByWidth", Rectangle, "4", "1E+38", "", "txt2",
+    {"CircleEmpty", Circle, "", "", "", "dimension 1", "Please Enter Diameter in Meters"},
+    {"CircleBlank", Circle, "  ", "", "", "dimension 1", "Please Enter Diameter in Meters"},
+    {"TriangleHeightLetters", Triangle, "30", "abc", "", "dimension 2",
+     "Please Enter Height in Meters"},
+    {"TriangleBaseFirst", Triangle, "x", "y", "", "dimension 1", "Please Enter Base in Meters"},
+    {"SquareBeyondSingle", Square, "1E+40", "", "", "dimension 1",
+     "Please Enter Side Length in Meters"},
+    {"RectangleWidthEmpty", Rectangle, "200", "", "", "dimension 2",
      "Please Enter Width in Meters"},
-    {"CircleAreaTooLarge", Circle, "-3E+19", "", "", "txt1", "Please Enter Diameter in Meters"},
-    {"TrapezoidAreaTooLargeByHeight", Trapezoid, "1E+20", "1E+20", "1E+30", "txt3",
+    {"ParallelogramBaseComma", Parallelogram, "1,5", "2", "", "dimension 1",
+     "Please Enter Base in Meters"},
+    {"TrapezoidHeightEmpty", Trapezoid, "10", "20", "", "dimension 3",
+     "Please Enter Height in Meters"},
+    {"TrapezoidB2Letters", Trapezoid, "10", "b2", "5", "dimension 2", "Please Enter B2 in Meters"},
+    // An area beyond the single range names the largest measurement.
+    {"SquareAreaTooLarge", Square, "1E+20", "", "", "dimension 1",
+     "Please Enter Side Length in Meters"},
+    {"RectangleAreaTooLargeByWidth", Rectangle, "4", "1E+38", "", "dimension 2",
+     "Please Enter Width in Meters"},
+    {"CircleAreaTooLarge", Circle, "-3E+19", "", "", "dimension 1",
+     "Please Enter Diameter in Meters"},
+    {"TrapezoidAreaTooLargeByHeight", Trapezoid, "1E+20", "1E+20", "1E+30", "dimension 3",
      "Please Enter Height in Meters"},
 };
 
@@ -135,7 +141,7 @@ TEST(ShapeLayout, EveryShownFieldHasAPromptThatNamesItsCaption) {
             ASSERT_TRUE(outcome && std::holds_alternative<EntryError>(*outcome))
                 << row.item << " field " << field + 1;
             const EntryError& error = std::get<EntryError>(*outcome);
-            EXPECT_EQ(error.field, "txt" + std::to_string(field + 1)) << row.item;
+            EXPECT_EQ(error.input, "dimension " + std::to_string(field + 1)) << row.item;
             EXPECT_EQ(error.prompt, "Please Enter " + std::string(row.captions[field])) << row.item;
         }
     }

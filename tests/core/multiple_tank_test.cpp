@@ -341,21 +341,21 @@ TEST_P(MulttankRefusedTest, ReportsAndKeepsTheFullLoadColumn) {
 }
 
 const RefusedRow kRefusedRows[] = {
-    {"CapacityEmpty", "", "6600", "2.5", "Tank", kCapacityPrompt},
-    {"CapacityZero", "0", "6600", "2.5", "Tank", kCapacityPrompt},
-    {"CapacityBlank", " ", "6600", "2.5", "Tank", kCapacityPrompt},
-    {"CapacityLetters", "abc", "6600", "2.5", "Tank", kCapacityPrompt},
-    {"CapacityZeroPointZero", "0.0", "6600", "2.5", "Tank", kCapacityPrompt},
-    {"CapacityMinusZero", "-0", "6600", "2.5", "Tank", kCapacityPrompt},
-    {"CapacityNegative", "-500", "6600", "2.5", "Tank", kCapacityPrompt},
-    {"CapacityBeyondDouble", "1e400", "6600", "2.5", "Tank", kCapacityPrompt},
+    {"CapacityEmpty", "", "6600", "2.5", "capacity", kCapacityPrompt},
+    {"CapacityZero", "0", "6600", "2.5", "capacity", kCapacityPrompt},
+    {"CapacityBlank", " ", "6600", "2.5", "capacity", kCapacityPrompt},
+    {"CapacityLetters", "abc", "6600", "2.5", "capacity", kCapacityPrompt},
+    {"CapacityZeroPointZero", "0.0", "6600", "2.5", "capacity", kCapacityPrompt},
+    {"CapacityMinusZero", "-0", "6600", "2.5", "capacity", kCapacityPrompt},
+    {"CapacityNegative", "-500", "6600", "2.5", "capacity", kCapacityPrompt},
+    {"CapacityBeyondDouble", "1e400", "6600", "2.5", "capacity", kCapacityPrompt},
     // The capacity is tested before the received values.
-    {"CapacityAndWaterMissing", "", "", "", "Tank", kCapacityPrompt},
-    {"WaterEmpty", "500", "", "2.5", "Water(0)", kTankMixFirst},
-    {"WaterLetters", "500", "abc", "2.5", "Water(0)", kTankMixFirst},
-    {"BothReceivedEmpty", "500", "", "", "Water(0)", kTankMixFirst},
-    {"MlPerLiterEmpty", "500", "6600", "", "OzPer(0)", kTankMixFirst},
-    {"MlPerLiterLetters", "500", "6600", "x", "OzPer(0)", kTankMixFirst},
+    {"CapacityAndWaterMissing", "", "", "", "capacity", kCapacityPrompt},
+    {"WaterEmpty", "500", "", "2.5", "job water", kTankMixFirst},
+    {"WaterLetters", "500", "abc", "2.5", "job water", kTankMixFirst},
+    {"BothReceivedEmpty", "500", "", "", "job water", kTankMixFirst},
+    {"MlPerLiterEmpty", "500", "6600", "", "job ml per litre", kTankMixFirst},
+    {"MlPerLiterLetters", "500", "6600", "x", "job ml per litre", kTankMixFirst},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, MulttankRefusedTest, testing::ValuesIn(kRefusedRows),
@@ -375,7 +375,7 @@ TEST_P(MulttankOverflowTest, EndsWithAMessage) {
     const MultipleTankSolution solved =
         SolveMultipleTank(Received(row.capacity, row.jobWater, row.jobMlPerLiter), '.');
     ASSERT_TRUE(solved.error);
-    EXPECT_EQ(*solved.error, (EntryError{"Tank", kTooLarge, "Error"}));
+    EXPECT_EQ(*solved.error, (EntryError{"capacity", kTooLarge, "Error"}));
     EXPECT_FALSE(solved.texts.beyondCapacityNoteShown);
 }
 

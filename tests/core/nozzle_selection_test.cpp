@@ -86,19 +86,19 @@ TEST_P(NozzleSelectionErrorTest, ReportsFieldBeforeAnyResult) {
 }
 
 const ErrorRow kErrorRows[] = {
-    {"AllEmpty", "", "", "", "Text1", kRatePrompt},
-    {"RateZero", "0", "6", "50", "Text1", kRatePrompt},
-    {"RateBlank", " ", "6", "50", "Text1", kRatePrompt},
-    {"SpeedZero", "200", "0", "50", "Text2", kSpeedPrompt},
-    {"SpeedLetters", "200", "six", "50", "Text2", kSpeedPrompt},
-    {"SpacingEmpty", "200", "6", "", "Text3", kSpacingPrompt},
-    {"SpacingComma", "200", "6", "5,0", "Text3", kSpacingPrompt},
+    {"AllEmpty", "", "", "", "rate", kRatePrompt},
+    {"RateZero", "0", "6", "50", "rate", kRatePrompt},
+    {"RateBlank", " ", "6", "50", "rate", kRatePrompt},
+    {"SpeedZero", "200", "0", "50", "speed", kSpeedPrompt},
+    {"SpeedLetters", "200", "six", "50", "speed", kSpeedPrompt},
+    {"SpacingEmpty", "200", "6", "", "spacing", kSpacingPrompt},
+    {"SpacingComma", "200", "6", "5,0", "spacing", kSpacingPrompt},
     // Numeric, but beyond the single precision range.
-    {"RateBeyondSingle", "1E+40", "6", "50", "Text1", kRatePrompt},
-    {"SpeedBeyondSingle", "200", "-1E+40", "50", "Text2", kSpeedPrompt},
-    {"SpacingBeyondSingle", "200", "6", "1E+40", "Text3", kSpacingPrompt},
+    {"RateBeyondSingle", "1E+40", "6", "50", "rate", kRatePrompt},
+    {"SpeedBeyondSingle", "200", "-1E+40", "50", "speed", kSpeedPrompt},
+    {"SpacingBeyondSingle", "200", "6", "1E+40", "spacing", kSpacingPrompt},
     // The entry rule runs over all three fields before any conversion.
-    {"EntryRuleBeforeRange", "1E+40", "0", "50", "Text2", kSpeedPrompt},
+    {"EntryRuleBeforeRange", "1E+40", "0", "50", "speed", kSpeedPrompt},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, NozzleSelectionErrorTest, testing::ValuesIn(kErrorRows),
@@ -113,7 +113,7 @@ TEST(NozzleSelection, FlowTooLargeForTheRangeStopsAfterTheFlow) {
     EXPECT_EQ(flows.flow.substr(flows.flow.size() - 4), "E+72") << flows.flow;
     ASSERT_TRUE(std::holds_alternative<EntryError>(flows.range));
     const EntryError& error = std::get<EntryError>(flows.range);
-    EXPECT_EQ(error.field, "Text1");
+    EXPECT_EQ(error.input, "rate");
     EXPECT_EQ(error.title, "Error");
     EXPECT_FALSE(error.prompt.empty());
 }

@@ -76,28 +76,28 @@ TEST_P(PressureDropErrorTest, ReportsField) {
 
 const ErrorRow kErrorRows[] = {
     // The entry check: Text1, Text2, Text3 in order, first failure only.
-    {"AllEmpty", "", "", "", "Text1", kPressurePrompt},
-    {"PressureZero", "0", "1.2", "1.39", "Text1", kPressurePrompt},
-    {"PressureBlank", " ", "1.2", "1.39", "Text1", kPressurePrompt},
-    {"PressureLetters", "abc", "1.2", "1.39", "Text1", kPressurePrompt},
-    {"CatchAndFlowEmpty", "3", "", "", "Text2", kCatchPrompt},
-    {"CatchZero", "3", "0", "1.39", "Text2", kCatchPrompt},
-    {"CatchComma", "3", "1,2", "1.39", "Text2", kCatchPrompt},
-    {"FlowEmpty", "3", "1.2", "", "Text3", kFlowPrompt},
-    {"FlowZero", "3", "1.2", "0", "Text3", kFlowPrompt},
-    {"FlowTwoSeparators", "3", "1.2", "1.3.9", "Text3", kFlowPrompt},
+    {"AllEmpty", "", "", "", "chart pressure", kPressurePrompt},
+    {"PressureZero", "0", "1.2", "1.39", "chart pressure", kPressurePrompt},
+    {"PressureBlank", " ", "1.2", "1.39", "chart pressure", kPressurePrompt},
+    {"PressureLetters", "abc", "1.2", "1.39", "chart pressure", kPressurePrompt},
+    {"CatchAndFlowEmpty", "3", "", "", "catch", kCatchPrompt},
+    {"CatchZero", "3", "0", "1.39", "catch", kCatchPrompt},
+    {"CatchComma", "3", "1,2", "1.39", "catch", kCatchPrompt},
+    {"FlowEmpty", "3", "1.2", "", "chart flow", kFlowPrompt},
+    {"FlowZero", "3", "1.2", "0", "chart flow", kFlowPrompt},
+    {"FlowTwoSeparators", "3", "1.2", "1.3.9", "chart flow", kFlowPrompt},
     // Calculations that cannot produce a number.
-    {"FlowNumericallyZero", "3", "1.2", "0.0", "Text3", kFlowPrompt},
-    {"FlowDoubleZero", "3", "1.2", "00", "Text3", kFlowPrompt},
-    {"FlowMinusZero", "3", "1.2", "-0", "Text3", kFlowPrompt},
-    {"NegativePressure", "-3", "1.2", "1.39", "Text1", kPressurePrompt},
-    {"NegativeCatch", "3", "-1.2", "1.39", "Text2", kCatchPrompt},
-    {"NegativeFlow", "3", "1.2", "-1.39", "Text2", kCatchPrompt},
-    {"PressureBeyondDouble", "1E+400", "1.2", "1.39", "Text1", kPressurePrompt},
-    {"CatchBeyondSingle", "3", "1E+40", "1.39", "Text2", kCatchPrompt},
-    {"FlowBeyondDouble", "3", "1.2", "1E+400", "Text3", kFlowPrompt},
-    {"QuotientOverflows", "1e300", "1e30", "1e-300", "Text3", kFlowPrompt},
-    {"FinalPowerOverflows", "1e308", "10", "1", "Text2", kCatchPrompt},
+    {"FlowNumericallyZero", "3", "1.2", "0.0", "chart flow", kFlowPrompt},
+    {"FlowDoubleZero", "3", "1.2", "00", "chart flow", kFlowPrompt},
+    {"FlowMinusZero", "3", "1.2", "-0", "chart flow", kFlowPrompt},
+    {"NegativePressure", "-3", "1.2", "1.39", "chart pressure", kPressurePrompt},
+    {"NegativeCatch", "3", "-1.2", "1.39", "catch", kCatchPrompt},
+    {"NegativeFlow", "3", "1.2", "-1.39", "catch", kCatchPrompt},
+    {"PressureBeyondDouble", "1E+400", "1.2", "1.39", "chart pressure", kPressurePrompt},
+    {"CatchBeyondSingle", "3", "1E+40", "1.39", "catch", kCatchPrompt},
+    {"FlowBeyondDouble", "3", "1.2", "1E+400", "chart flow", kFlowPrompt},
+    {"QuotientOverflows", "1e300", "1e30", "1e-300", "chart flow", kFlowPrompt},
+    {"FinalPowerOverflows", "1e308", "10", "1", "catch", kCatchPrompt},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, PressureDropErrorTest, testing::ValuesIn(kErrorRows),
@@ -106,13 +106,13 @@ INSTANTIATE_TEST_SUITE_P(Table, PressureDropErrorTest, testing::ValuesIn(kErrorR
 TEST(PressureDrop, ReportsOnlyTheFirstFailingField) {
     const auto first = PressureDrop("", "", "", '.');
     ASSERT_TRUE(std::holds_alternative<EntryError>(first));
-    EXPECT_EQ(std::get<EntryError>(first).field, "Text1");
+    EXPECT_EQ(std::get<EntryError>(first).input, "chart pressure");
     const auto second = PressureDrop("3", "", "", '.');
     ASSERT_TRUE(std::holds_alternative<EntryError>(second));
-    EXPECT_EQ(std::get<EntryError>(second).field, "Text2");
+    EXPECT_EQ(std::get<EntryError>(second).input, "catch");
     const auto third = PressureDrop("3", "1.2", "", '.');
     ASSERT_TRUE(std::holds_alternative<EntryError>(third));
-    EXPECT_EQ(std::get<EntryError>(third).field, "Text3");
+    EXPECT_EQ(std::get<EntryError>(third).input, "chart flow");
 }
 
 } // namespace

@@ -69,22 +69,22 @@ TEST_P(TravelSpeedErrorTest, ReportsField) {
 
 const ErrorRow kErrorRows[] = {
     // The entry check: Text1, then Text2, the first failure only.
-    {"both_empty", "", "", "Text1", kDistancePrompt},
-    {"distance_zero", "0", "15", "Text1", kDistancePrompt},
-    {"distance_letters", "fifty", "15", "Text1", kDistancePrompt},
-    {"distance_with_unit", "50 m", "15", "Text1", kDistancePrompt},
-    {"time_empty", "50", "", "Text2", kTimePrompt},
-    {"time_zero", "50", "0", "Text2", kTimePrompt},
-    {"time_blank", "50", " ", "Text2", kTimePrompt},
+    {"both_empty", "", "", "distance", kDistancePrompt},
+    {"distance_zero", "0", "15", "distance", kDistancePrompt},
+    {"distance_letters", "fifty", "15", "distance", kDistancePrompt},
+    {"distance_with_unit", "50 m", "15", "distance", kDistancePrompt},
+    {"time_empty", "50", "", "time", kTimePrompt},
+    {"time_zero", "50", "0", "time", kTimePrompt},
+    {"time_blank", "50", " ", "time", kTimePrompt},
     // Calculations that cannot produce a number.
-    {"time_numerically_zero", "50", "0.0", "Text2", kTimePrompt},
-    {"time_double_zero", "50", "00", "Text2", kTimePrompt},
-    {"time_minus_zero", "50", "-0", "Text2", kTimePrompt},
-    {"time_underflows", "50", "1e-400", "Text2", kTimePrompt},
-    {"product_overflows", "1e308", "1", "Text1", kDistancePrompt},
-    {"quotient_overflows", "1e300", "1e-300", "Text2", kTimePrompt},
-    {"distance_beyond_double", "1E+400", "15", "Text1", kDistancePrompt},
-    {"time_beyond_double", "50", "-1E+400", "Text2", kTimePrompt},
+    {"time_numerically_zero", "50", "0.0", "time", kTimePrompt},
+    {"time_double_zero", "50", "00", "time", kTimePrompt},
+    {"time_minus_zero", "50", "-0", "time", kTimePrompt},
+    {"time_underflows", "50", "1e-400", "time", kTimePrompt},
+    {"product_overflows", "1e308", "1", "distance", kDistancePrompt},
+    {"quotient_overflows", "1e300", "1e-300", "time", kTimePrompt},
+    {"distance_beyond_double", "1E+400", "15", "distance", kDistancePrompt},
+    {"time_beyond_double", "50", "-1E+400", "time", kTimePrompt},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, TravelSpeedErrorTest, testing::ValuesIn(kErrorRows),

@@ -79,28 +79,29 @@ TEST_P(TankMixErrorTest, ReportsField) {
 
 const ErrorRow kErrorRows[] = {
     // The entry check: Text1, Text2, Text8 in order, first failure only.
-    {"AllEmpty", "", "", "", "Text1", kProductPrompt},
-    {"ProductZero", "0", "300", "2", "Text1", kProductPrompt},
-    {"ProductLetters", "abc", "300", "2", "Text1", kProductPrompt},
-    {"SprayerAndAreaEmpty", "1000", "", "", "Text2", kSprayerPrompt},
-    {"SprayerZero", "1000", "0", "2", "Text2", kSprayerPrompt},
-    {"SprayerBlank", "1000", " ", "2", "Text2", kSprayerPrompt},
-    {"AreaEmpty", "1000", "300", "", "Text8", kAreaPrompt},
-    {"AreaZero", "1000", "300", "0", "Text8", kAreaPrompt},
-    {"AreaComma", "1000", "300", "2,5", "Text8", kAreaPrompt},
+    {"AllEmpty", "", "", "", "product rate", kProductPrompt},
+    {"ProductZero", "0", "300", "2", "product rate", kProductPrompt},
+    {"ProductLetters", "abc", "300", "2", "product rate", kProductPrompt},
+    {"SprayerAndAreaEmpty", "1000", "", "", "sprayer rate", kSprayerPrompt},
+    {"SprayerZero", "1000", "0", "2", "sprayer rate", kSprayerPrompt},
+    {"SprayerBlank", "1000", " ", "2", "sprayer rate", kSprayerPrompt},
+    {"AreaEmpty", "1000", "300", "", "area", kAreaPrompt},
+    {"AreaZero", "1000", "300", "0", "area", kAreaPrompt},
+    {"AreaComma", "1000", "300", "2,5", "area", kAreaPrompt},
     // Steps that cannot produce a number.
-    {"SprayerZeroPointZero", "1000", "0.0", "2", "Text2", kSprayerPrompt},
-    {"SprayerMinusZero", "1000", "-0", "2", "Text2", kSprayerPrompt},
-    {"ProductBeyondDouble", "1e400", "300", "2", "Text1", kProductPrompt},
-    {"SprayerBeyondDouble", "1000", "1e400", "2", "Text2", kSprayerPrompt},
-    {"AreaBeyondDouble", "1000", "300", "1e400", "Text8", kAreaPrompt},
-    {"PerLiterOverflows", "1e300", "1e-300", "2", "Text2", kSprayerPrompt},
-    {"WaterOverflowsOnTheSprayerRate", "1", "1e300", "1e10", "Text2", kSprayerPrompt},
-    {"WaterOverflowsOnTheArea", "1", "1e10", "1e300", "Text8", kAreaPrompt},
-    {"ProductOverflowsOnTheProductRate", "1e300", "1", "1e10", "Text1", kProductPrompt},
+    {"SprayerZeroPointZero", "1000", "0.0", "2", "sprayer rate", kSprayerPrompt},
+    {"SprayerMinusZero", "1000", "-0", "2", "sprayer rate", kSprayerPrompt},
+    {"ProductBeyondDouble", "1e400", "300", "2", "product rate", kProductPrompt},
+    {"SprayerBeyondDouble", "1000", "1e400", "2", "sprayer rate", kSprayerPrompt},
+    {"AreaBeyondDouble", "1000", "300", "1e400", "area", kAreaPrompt},
+    {"PerLiterOverflows", "1e300", "1e-300", "2", "sprayer rate", kSprayerPrompt},
+    {"WaterOverflowsOnTheSprayerRate", "1", "1e300", "1e10", "sprayer rate", kSprayerPrompt},
+    {"WaterOverflowsOnTheArea", "1", "1e10", "1e300", "area", kAreaPrompt},
+    {"ProductOverflowsOnTheProductRate", "1e300", "1", "1e10", "product rate", kProductPrompt},
     // 1.7976931348623157e308 ml is written 1.79769313486232E+308, which is
     // beyond the range and cannot be read back for the litres.
-    {"ShownMillilitersUnreadable", "1.7976931348623157e308", "1", "1", "Text1", kProductPrompt},
+    {"ShownMillilitersUnreadable", "1.7976931348623157e308", "1", "1", "product rate",
+     kProductPrompt},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, TankMixErrorTest, testing::ValuesIn(kErrorRows),

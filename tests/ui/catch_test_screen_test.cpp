@@ -15,12 +15,18 @@ using namespace zelk::test;
 
 namespace {
 
+// Nozzles 1 to 11 are Text1(0) to Text11(0), 12 to 18 Text12(0) to Text12(6).
+QString nozzleName(int nozzle) {
+    return nozzle <= 11 ? QStringLiteral("Text%1(0)").arg(nozzle)
+                        : QStringLiteral("Text12(%1)").arg(nozzle - 12);
+}
+
 // The 25 fields in the order Reset empties them.
 const QStringList& allFields() {
     static const QStringList names = [] {
         QStringList list;
         for (int nozzle = 1; nozzle <= kNozzleCount; ++nozzle)
-            list << QString::fromStdString(NozzleFieldName(nozzle));
+            list << nozzleName(nozzle);
         list << "Text13"
              << "Text14"
              << "Text15"
@@ -34,7 +40,7 @@ const QStringList& allFields() {
 }
 
 QByteArray fieldName(int nozzle) {
-    return QByteArray::fromStdString(NozzleFieldName(nozzle));
+    return nozzleName(nozzle).toLatin1();
 }
 
 } // namespace
