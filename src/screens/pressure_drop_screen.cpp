@@ -38,13 +38,13 @@ PressureDropScreen::PressureDropScreen(Services& services) : ScreenWindow(servic
         QStringLiteral("Label1"), QStringLiteral("Pressure from Nozzle Chart"),
         QStringLiteral("Text1"), QStringLiteral("Enter Pressure From Nozzle Chart"));
     auto* calculateButton = makeButton(QStringLiteral("Command1"), QStringLiteral("Calculate"));
+    bindInputs({{"chart pressure", chartPressure.field},
+                {"catch", catchFlow.field},
+                {"chart flow", chartFlow.field}});
     chartPressureField_ = chartPressure.field;
     catchField_ = catchFlow.field;
     chartFlowField_ = chartFlow.field;
     pressureField_ = pressure.field;
-    bindInputs({{"chart pressure", chartPressureField_},
-                {"catch", catchField_},
-                {"chart flow", chartFlowField_}});
 
     auto* top = new QHBoxLayout;
     top->addWidget(new Logo(this));
