@@ -23,6 +23,8 @@ shoot() {
     sleep 0.3
     screenshot_window "$id" "$3"
 }
+# At start no entry is current: Home opens the first, Information.
+shoot Home "Infomation - Metric" 09-info
 shoot Down "Nozzle Uniformity Calculator - Metric" 01-nozzle-uniformity
 shoot Down "Speed Calculator - Metric" 02-speed
 shoot Down "Area - Metric" 03-area
@@ -30,7 +32,6 @@ shoot Down "Calibration Rate - Metric" 04-rate
 shoot Down "Sprayer Calibration Tank Mix - Metric" 05-tank-mix
 shoot Down "Nozzle Selection - Metric" 07-nozzle-selection
 shoot Down "Pressure Drop - Metric" 08-pressure-drop
-shoot Home "Infomation - Metric" 09-info
 
 # The menu window itself must have grown with the scale: at least twice the
 # 683 x 457 pixels it has at scale 1.
