@@ -37,10 +37,8 @@ open_next() {
     wait_window "$1"
 }
 
-# The list starts on its first entry without opening it: Down opens the
-# second, Up then the first.
-open_next "Nozzle Uniformity Calculator - Metric" Down >/dev/null
-screen=$(open_next "Infomation - Metric" Up)
+# No entry is current at start: the first Down opens the first entry.
+screen=$(open_next "Infomation - Metric" Down)
 focus_window "$screen"
 type_text "Green Acres Turf"
 # Closed, so the report carries the entry.
