@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             !std::get<EntryError>(selection).prompt.empty());
     const auto tankMix = TankMix(t[0], t[1], t[2], sep);
     if (const auto* mix = std::get_if<TankMixResults>(&tankMix)) {
-        for (const std::string* r : {&mix->text3, &mix->text5, &mix->text6, &mix->text7})
+        for (const std::string* r :
+             {&mix->mlPerLiter, &mix->water, &mix->productMl, &mix->productLiters})
             RequireNumber(*r, sep);
     }
     for (int shape = -1; shape < 6; ++shape) {
