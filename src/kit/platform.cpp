@@ -174,6 +174,10 @@ void QtPlatform::setClipboardText(const QString& text) {
     QApplication::clipboard()->setText(text);
 }
 
+void QtPlatform::setClipboardImage(const QImage& image) {
+    QApplication::clipboard()->setImage(image);
+}
+
 std::optional<QByteArray> QtPlatform::readFile(const QString& path, QString& error) {
     if (!IsDocumentPath(QFileInfo(path), error))
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,8 @@ public:
 
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString& text) = 0;
+    // A picture, for pasting into a record or a message.
+    virtual void setClipboardImage(const QImage& image) = 0;
 
     // Whole-file read and one-piece write. Failures come back with the
     // system's reason in `error`; nothing is shown to the operator here.
@@ -70,6 +73,7 @@ public:
     bool print(QWidget* parent, QTextDocument& document) override;
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
+    void setClipboardImage(const QImage& image) override;
     std::optional<QByteArray> readFile(const QString& path, QString& error) override;
     bool writeFile(const QString& path, const QByteArray& data, QString& error) override;
 };

@@ -1,8 +1,12 @@
 #include "screens/catch_test_screen.h"
 
+#include "core/nozzle_chart.h"
 #include "kit/logo.h"
+#include "kit/nozzle_swatch.h"
 #include "kit/platform.h"
+#include "screens/catch_chart_view.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -166,11 +170,50 @@ CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
 
     auto* calculateButton = makeButton(QStringLiteral("Command1"), QStringLiteral("Calculate"));
     auto* resetButton = makeButton(QStringLiteral("Command2"), QStringLiteral("Reset"));
+    // The chart under the nozzles; the wear check beside the two buttons,
+    // where the focus goes after them.
+    chart_ = new CatchChartView(this);
+    wearSummary_ = makeLabel(QStringLiteral("wearSummary"), QString());
+    wearSummary_->setWordWrap(true);
+    auto* sizeCaption =
+        makeLabel(QStringLiteral("nozzleSizeCaption"), QStringLiteral("Nozzle size"));
+    sizeBox_ = new QComboBox(this);
+    sizeBox_->setObjectName(QStringLiteral("nozzleSize"));
+    sizeBox_->setAccessibleName(sizeCaption->text());
+    sizeBox_->addItem(QStringLiteral("Not set"));
+    const int swatch = sizeBox_->fontMetrics().height() - 2;
+    for (std::size_t i = 0; i < kNozzleSizeCount; ++i)
+        sizeBox_->addItem(
+            ui::NozzleSwatch(i, swatch),
+            QStringLiteral("%1 %2").arg(
+                QLatin1String(kNozzleSizes[i].name.data(), kNozzleSizes[i].name.size()),
+                QLatin1String(kNozzleSizes[i].colour.data(), kNozzleSizes[i].colour.size())));
+    sizeCaption->setBuddy(sizeBox_);
+    const auto wearLimit = makeCaptionedEntry(
+        QStringLiteral("wearLimitCaption"), QStringLiteral("Wear limit (%)"),
+        QStringLiteral("wearLimit"), QStringLiteral("How far a nozzle may flow from a new one"));
+    wearLimitField_ = wearLimit.field;
+    bindInputs({{"wear limit", wearLimitField_}});
+    wearLimitField_->setText(QStringLiteral("10"));
+    // Room for a few digits at any font size.
+    wearLimitField_->setFixedWidth(
+        wearLimitField_->minimumSizeHint().width() +
+        wearLimitField_->fontMetrics().horizontalAdvance(QStringLiteral("00.0")));
+    auto* copyButton = makeButton(QStringLiteral("copyChart"), QStringLiteral("Copy Chart"));
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calculateButton);
     buttons->addSpacing(12);
     buttons->addWidget(resetButton);
     buttons->addStretch(1);
+    buttons->addSpacing(24);
+    buttons->addWidget(sizeCaption);
+    buttons->addWidget(sizeBox_);
+    buttons->addSpacing(12);
+    buttons->addWidget(wearLimit.caption);
+    buttons->addWidget(wearLimitField_);
+    buttons->addSpacing(12);
+    buttons->addWidget(copyButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 16);
@@ -180,9 +223,11 @@ CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
     layout->addWidget(gridHint);
     layout->addSpacing(8);
     layout->addLayout(nozzleGrid);
-    layout->addSpacing(16);
+    layout->addSpacing(12);
+    layout->addWidget(chart_, 1);
+    layout->addWidget(wearSummary_);
+    layout->addSpacing(12);
     layout->addLayout(buttons);
-    layout->addStretch(1);
 
     QWidget* previous = variationField_;
     auto chain = [&previous](QWidget* next) {
@@ -195,10 +240,16 @@ CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
         chain(field);
     chain(calculateButton);
     chain(resetButton);
+    chain(sizeBox_);
+    chain(wearLimitField_);
+    chain(copyButton);
     variationField_->setFocus();
 
     connect(calculateButton, &QPushButton::clicked, this, &CatchTestScreen::calculate);
     connect(resetButton, &QPushButton::clicked, this, &CatchTestScreen::reset);
+    connect(copyButton, &QPushButton::clicked, this, &CatchTestScreen::copyChart);
+    connect(sizeBox_, &QComboBox::currentIndexChanged, this, &CatchTestScreen::drawChart);
+    connect(wearLimitField_, &QLineEdit::editingFinished, this, &CatchTestScreen::drawChart);
 }
 
 void CatchTestScreen::Form_Load() {
@@ -249,6 +300,45 @@ void CatchTestScreen::calculate() {
         lowMarks_[i]->setVisible(results.low[i]);
         highMarks_[i]->setVisible(results.high[i]);
     }
+    drawn_ = results;
+    drawnCatchTime_ = text(catchTimeField_);
+    drawnPressure_ = text(pressureField_);
+    drawChart();
+}
+
+void CatchTestScreen::drawChart() {
+    if (!drawn_) {
+        chart_->setModel({});
+        wearSummary_->clear();
+        return;
+    }
+    const std::string limit = text(wearLimitField_);
+    std::optional<WearEntries> wear;
+    if (sizeBox_->currentIndex() > 0)
+        wear = WearEntries{std::size_t(sizeBox_->currentIndex() - 1), limit, drawnCatchTime_,
+                           drawnPressure_};
+    Outcome<CatchChartModel> outcome = ChartOfCatchTest(*drawn_, wear, decimalSeparator());
+    if (const auto* error = std::get_if<EntryError>(&outcome)) {
+        const EntryError shown = *error;
+        outcome = ChartOfCatchTest(*drawn_, std::nullopt, decimalSeparator());
+        chart_->setModel(std::get<CatchChartModel>(std::move(outcome)));
+        wearSummary_->clear();
+        showEntryError(shown);
+        return;
+    }
+    auto& model = std::get<CatchChartModel>(outcome);
+    wearSummary_->setText(QString::fromStdString(WearSummary(model)));
+    chart_->setModel(std::move(model));
+}
+
+void CatchTestScreen::copyChart() {
+    if (chart_->model().bars.empty()) {
+        services_.platform.message(this,
+                                   QStringLiteral("Press Calculate first: the chart is empty."),
+                                   QStringLiteral("Copy Chart"));
+        return;
+    }
+    services_.platform.setClipboardImage(chart_->grab().toImage());
 }
 
 void CatchTestScreen::reset() {
@@ -261,6 +351,8 @@ void CatchTestScreen::reset() {
         mark->hide();
     for (QLabel* mark : lowMarks_)
         mark->hide();
+    drawn_.reset();
+    drawChart();
     variationField_->setFocus();
 }
 

@@ -7,8 +7,13 @@
 #include "kit/screen_window.h"
 
 #include <array>
+#include <optional>
+
+class QComboBox;
 
 namespace zelk {
+
+class CatchChartView;
 
 class CatchTestScreen : public ScreenWindow {
     Q_OBJECT
@@ -22,6 +27,8 @@ public:
 public slots:
     void calculate();
     void reset();
+    // The chart on the clipboard as a picture.
+    void copyChart();
 
 signals:
     // The l/min per nozzle just shown, for the calibration rate screen.
@@ -31,6 +38,10 @@ private:
     CatchEntries entries() const;
     CatchSummary summary() const;
     void showNozzleTexts(const NozzleTexts& texts);
+    // The chart of the last evaluation, checked for wear when a size is
+    // chosen; an entry error of the wear check is shown and the chart drawn
+    // without it.
+    void drawChart();
 
     // Indexed by nozzle: element k - 1 is nozzle k.
     std::array<QLineEdit*, kNozzleCount> nozzleFields_{}; // Text1(0) ... Text12(6)
@@ -44,6 +55,16 @@ private:
     QLineEdit* minimumField_ = nullptr;   // minimum allowable, ml
     QLineEdit* maximumField_ = nullptr;   // maximum allowable, ml
     QLineEdit* flowField_ = nullptr;      // l/min per nozzle
+
+    CatchChartView* chart_ = nullptr;     // catchChart
+    QComboBox* sizeBox_ = nullptr;        // nozzleSize: "Not set", then the nine sizes
+    QLineEdit* wearLimitField_ = nullptr; // wearLimit, per cent
+    QLabel* wearSummary_ = nullptr;       // wearSummary
+    // The last evaluation drawn, with the catch time and pressure it ran
+    // with, so a new size or limit redraws it; empty after Reset.
+    std::optional<CatchResults> drawn_;
+    std::string drawnCatchTime_;
+    std::string drawnPressure_;
 };
 
 } // namespace zelk

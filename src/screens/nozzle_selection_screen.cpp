@@ -1,12 +1,20 @@
 #include "screens/nozzle_selection_screen.h"
 
+#include "core/nozzle_chart.h"
 #include "core/nozzle_selection.h"
 #include "kit/logo.h"
+#include "kit/nozzle_swatch.h"
 
+#include <QFormLayout>
 #include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -30,6 +38,12 @@ QFrame* frameLine(QWidget* parent, const char* name, QRect geometry) {
     line->setGeometry(geometry);
     return line;
 }
+
+QString Latin1(std::string_view text) {
+    return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+enum ChartColumn { kColourColumn, kSizeColumn, kPressureColumn };
 
 } // namespace
 
@@ -146,7 +160,17 @@ NozzleSelectionScreen::NozzleSelectionScreen(Services& services) : ScreenWindow(
     setTabOrder(calculateButton, resetButton);
     rateField_->setFocus();
 
-    const QSize client(x(8400), at(5160));
+    // The chart panel beside the range column, as tall as it needs.
+    QGroupBox* panel = buildChartPanel();
+    panel->adjustSize();
+    panel->move(x(8040), at(1200));
+    setTabOrder(resetButton, densityField_);
+    setTabOrder(densityField_, lowestField_);
+    setTabOrder(lowestField_, highestField_);
+    setTabOrder(highestField_, chartTable_);
+
+    const QSize client(std::max(x(8400), panel->geometry().right() + at(360)),
+                       std::max(at(5160), panel->geometry().bottom() + at(360)));
     // The heading stays centred over the window, however far the columns moved.
     heading->move((client.width() - heading->width()) / 2, at(480));
     setMinimumSize(client);
@@ -154,6 +178,158 @@ NozzleSelectionScreen::NozzleSelectionScreen(Services& services) : ScreenWindow(
 
     connect(calculateButton, &QPushButton::clicked, this, &NozzleSelectionScreen::calculate);
     connect(resetButton, &QPushButton::clicked, this, &NozzleSelectionScreen::reset);
+    for (QLineEdit* entry : {densityField_, lowestField_, highestField_})
+        connect(entry, &QLineEdit::editingFinished, this, &NozzleSelectionScreen::updateChart);
+}
+
+QGroupBox* NozzleSelectionScreen::buildChartPanel() {
+    auto* panel = new QGroupBox(QStringLiteral("Nozzle chart"), this);
+    panel->setObjectName(QStringLiteral("nozzleChart"));
+
+    const auto density = makeCaptionedEntry(
+        QStringLiteral("densityCaption"), QStringLiteral("Liquid density (kg/L)"),
+        QStringLiteral("densityEntry"), QStringLiteral("Water is 1.0"));
+    const auto lowest = makeCaptionedEntry(QStringLiteral("lowestPressureCaption"),
+                                           QStringLiteral("Lowest pressure (bar)"),
+                                           QStringLiteral("lowestPressureEntry"));
+    const auto highest = makeCaptionedEntry(QStringLiteral("highestPressureCaption"),
+                                            QStringLiteral("Highest pressure (bar)"),
+                                            QStringLiteral("highestPressureEntry"));
+    densityField_ = density.field;
+    lowestField_ = lowest.field;
+    highestField_ = highest.field;
+    bindInputs({{"density", densityField_},
+                {"lowest pressure", lowestField_},
+                {"highest pressure", highestField_}});
+    densityField_->setText(QStringLiteral("1.0"));
+    lowestField_->setText(QStringLiteral("1.5"));
+    highestField_->setText(QStringLiteral("5.0"));
+
+    auto* entries = new QFormLayout;
+    entries->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    for (const Captioned& entry : {density, lowest, highest}) {
+        entry.field->setFixedWidth(ui::px(1095, ui::FontScale(font())));
+        entries->addRow(entry.caption, entry.field);
+    }
+
+    chartTable_ = new QTableWidget(int(kNozzleSizeCount), 3, this);
+    chartTable_->setObjectName(QStringLiteral("chartTable"));
+    chartTable_->setAccessibleName(QStringLiteral("Pressure for the flow, by nozzle size"));
+    chartTable_->setHorizontalHeaderLabels(
+        {QStringLiteral("Colour"), QStringLiteral("Size"), QStringLiteral("Pressure (bar)")});
+    chartTable_->verticalHeader()->hide();
+    chartTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    chartTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    chartTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chartTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int swatch = fontMetrics().height() - 4;
+    chartTable_->setIconSize(QSize(swatch, swatch));
+    for (int row = 0; row < int(kNozzleSizeCount); ++row) {
+        const NozzleSize& size = kNozzleSizes[std::size_t(row)];
+        auto* colour =
+            new QTableWidgetItem(ui::NozzleSwatch(std::size_t(row), swatch), Latin1(size.colour));
+        auto* name = new QTableWidgetItem(Latin1(size.name));
+        auto* pressure = new QTableWidgetItem;
+        name->setTextAlignment(Qt::AlignCenter);
+        pressure->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        chartTable_->setItem(row, kColourColumn, colour);
+        chartTable_->setItem(row, kSizeColumn, name);
+        chartTable_->setItem(row, kPressureColumn, pressure);
+    }
+    // Sized from the font rather than by measuring every cell: the widest
+    // text of each column, bold as the recommended row shows it.
+    QFont boldFont = chartTable_->font();
+    boldFont.setBold(true);
+    const QFontMetrics boldMetrics(boldFont);
+    int widths[3] = {boldMetrics.horizontalAdvance(QStringLiteral("Colour")),
+                     boldMetrics.horizontalAdvance(QStringLiteral("Size")),
+                     boldMetrics.horizontalAdvance(QStringLiteral("Pressure (bar)"))};
+    for (const NozzleSize& size : kNozzleSizes) {
+        widths[kColourColumn] = std::max(
+            widths[kColourColumn], swatch + 6 + boldMetrics.horizontalAdvance(Latin1(size.colour)));
+        widths[kSizeColumn] =
+            std::max(widths[kSizeColumn], boldMetrics.horizontalAdvance(Latin1(size.name)));
+    }
+    widths[kPressureColumn] = std::max(
+        {widths[kPressureColumn], boldMetrics.horizontalAdvance(QStringLiteral("above range")),
+         boldMetrics.horizontalAdvance(QStringLiteral("below range"))});
+    QHeaderView* rows = chartTable_->verticalHeader();
+    const int rowHeight = std::max(rows->minimumSectionSize(), boldMetrics.height() + 8);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(rowHeight);
+    const int margins = 2 * chartTable_->frameWidth();
+    int tableWidth = margins;
+    for (int column = 0; column < 3; ++column) {
+        chartTable_->setColumnWidth(column, widths[column] + 24);
+        tableWidth += widths[column] + 24;
+    }
+    const int tableHeight = margins + chartTable_->horizontalHeader()->sizeHint().height() +
+                            rowHeight * int(kNozzleSizeCount);
+    chartTable_->setFixedSize(tableWidth, tableHeight);
+    chartTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    recommendation_ = makeLabel(QStringLiteral("recommendation"), QString());
+    recommendation_->setWordWrap(true);
+    QFont bold = recommendation_->font();
+    bold.setBold(true);
+    recommendation_->setFont(bold);
+    recommendation_->setFixedWidth(tableWidth);
+    // Room for the longest line, wrapped, so nothing clips when it comes.
+    recommendation_->setMinimumHeight(recommendation_->fontMetrics().lineSpacing() * 3 + 2);
+    recommendation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->addLayout(entries);
+    layout->addSpacing(6);
+    layout->addWidget(chartTable_);
+    layout->addWidget(recommendation_);
+    clearChart();
+    return panel;
+}
+
+void NozzleSelectionScreen::clearChart() {
+    for (int row = 0; row < int(kNozzleSizeCount); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            QTableWidgetItem* item = chartTable_->item(row, column);
+            item->setFont(chartTable_->font());
+            item->setData(Qt::BackgroundRole, QVariant());
+        }
+        QTableWidgetItem* pressure = chartTable_->item(row, kPressureColumn);
+        pressure->setText(QString());
+        pressure->setToolTip(QString());
+    }
+    recommendation_->clear();
+}
+
+void NozzleSelectionScreen::updateChart() {
+    const std::string flow = text(flowField_), density = text(densityField_),
+                      lowest = text(lowestField_), highest = text(highestField_);
+    const auto outcome = NozzleChartFor({flow, density, lowest, highest}, decimalSeparator());
+    clearChart();
+    applyOutcome(outcome, [this](const std::optional<NozzleChart>& chart) {
+        if (!chart)
+            return;
+        for (int row = 0; row < int(kNozzleSizeCount); ++row) {
+            const ChartRow& shown = chart->rows[std::size_t(row)];
+            QTableWidgetItem* pressure = chartTable_->item(row, kPressureColumn);
+            pressure->setText(QString::fromStdString(shown.pressure));
+            // Out of range the pressure is still there to read, on hovering.
+            if (shown.fit != ChartFit::Inside)
+                pressure->setToolTip(QStringLiteral("%1 bar").arg(QString::fromStdString(
+                    FormatTwoDecimals(shown.pressureBar, decimalSeparator()))));
+        }
+        if (chart->recommended) {
+            const int row = int(*chart->recommended);
+            QFont bold = chartTable_->font();
+            bold.setBold(true);
+            for (int column = 0; column < 3; ++column) {
+                QTableWidgetItem* item = chartTable_->item(row, column);
+                item->setFont(bold);
+                item->setBackground(QColor::fromRgb(0xFFD9EFD3));
+            }
+        }
+        recommendation_->setText(QString::fromStdString(chart->line));
+    });
 }
 
 void NozzleSelectionScreen::Form_Load() {
@@ -167,22 +343,26 @@ void NozzleSelectionScreen::Form_Unload() {
 }
 
 void NozzleSelectionScreen::calculate() {
-    applyOutcome(NozzleSelection(text(rateField_), text(speedField_), text(spacingField_),
-                                 decimalSeparator()),
-                 [this](const NozzleFlows& flows) {
-                     setText(flowField_, flows.flow);
-                     // The range can still fail after the flow is shown.
-                     applyOutcome(flows.range, [this](const NozzleRange& range) {
-                         setText(lowerField_, range.lower);
-                         setText(upperField_, range.upper);
+    const bool calculated =
+        applyOutcome(NozzleSelection(text(rateField_), text(speedField_), text(spacingField_),
+                                     decimalSeparator()),
+                     [this](const NozzleFlows& flows) {
+                         setText(flowField_, flows.flow);
+                         // The range can still fail after the flow is shown.
+                         applyOutcome(flows.range, [this](const NozzleRange& range) {
+                             setText(lowerField_, range.lower);
+                             setText(upperField_, range.upper);
+                         });
                      });
-                 });
+    if (calculated)
+        updateChart();
 }
 
 void NozzleSelectionScreen::reset() {
     for (QLineEdit* field :
          {rateField_, speedField_, spacingField_, flowField_, upperField_, lowerField_})
         field->clear();
+    clearChart();
 }
 
 } // namespace zelk

@@ -68,6 +68,10 @@ void ScriptedPlatform::setClipboardText(const QString& text) {
     clipboard_ = text;
 }
 
+void ScriptedPlatform::setClipboardImage(const QImage& image) {
+    clipboardImage = image;
+}
+
 std::optional<QByteArray> ScriptedPlatform::readFile(const QString& path, QString& error) {
     const auto it = files.constFind(path);
     if (it == files.constEnd()) {

@@ -51,11 +51,15 @@ public:
     bool print(QWidget* parent, QTextDocument& document) override;
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
+    void setClipboardImage(const QImage& image) override;
     std::optional<QByteArray> readFile(const QString& path, QString& error) override;
     bool writeFile(const QString& path, const QByteArray& data, QString& error) override;
 
     // Messages shown so far (kind "message"), for short assertions.
     QStringList messageTexts() const;
+
+    // The last picture put on the clipboard; null until one is.
+    QImage clipboardImage;
 
 private:
     QString clipboard_;

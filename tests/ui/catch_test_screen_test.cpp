@@ -15,12 +15,6 @@ using namespace zelk::test;
 
 namespace {
 
-// Nozzles 1 to 11 are Text1(0) to Text11(0), 12 to 18 Text12(0) to Text12(6).
-QString nozzleName(int nozzle) {
-    return nozzle <= 11 ? QStringLiteral("Text%1(0)").arg(nozzle)
-                        : QStringLiteral("Text12(%1)").arg(nozzle - 12);
-}
-
 // The 25 fields in the order Reset empties them.
 const QStringList& allFields() {
     static const QStringList names = [] {
@@ -148,8 +142,12 @@ private slots:
         QStringList expected = {"Text16", "Text17(0)", "Text17(1)"};
         for (int nozzle = 1; nozzle <= kNozzleCount; ++nozzle)
             expected << QString::fromLatin1(fieldName(nozzle));
+        // What the chart added comes after the two buttons.
         expected << "Command1"
                  << "Command2"
+                 << "nozzleSize"
+                 << "wearLimit"
+                 << "copyChart"
                  << "Text16";
         QStringList order;
         QWidget* w = child(screen, "Text16");

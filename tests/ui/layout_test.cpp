@@ -4,11 +4,14 @@
 // with QT_SCALE_FACTOR=2.
 #include "every_screen.h"
 #include "kit/logo.h"
+#include "screens/catch_chart_view.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -68,6 +71,14 @@ QString squeezed(QWidget* w) {
                    ? QStringLiteral("needs %1x%2, has %3").arg(width).arg(height).arg(size(have))
                    : QString();
     }
+    // A table shows every cell: nothing to scroll to.
+    if (auto* table = qobject_cast<QTableWidget*>(w)) {
+        const int across = table->horizontalScrollBar()->maximum();
+        const int down = table->verticalScrollBar()->maximum();
+        return across > 0 || down > 0
+                   ? QStringLiteral("hides %1 px across and %2 px down").arg(across).arg(down)
+                   : QString();
+    }
     const QSize need = w->minimumSizeHint();
     return need.isValid() && (need.width() > have.width() || need.height() > have.height())
                ? QStringLiteral("needs %1, has %2").arg(size(need), size(have))
@@ -78,7 +89,8 @@ bool isControl(QWidget* w) {
     return qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
            qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w) ||
-           qobject_cast<QListWidget*>(w) || qobject_cast<Logo*>(w);
+           qobject_cast<QListWidget*>(w) || qobject_cast<QTableWidget*>(w) ||
+           qobject_cast<CatchChartView*>(w) || qobject_cast<Logo*>(w);
 }
 
 // Every problem of the window's layout, one line each.

@@ -50,4 +50,11 @@ inline std::string toStd(const QString& s) {
     return s.toStdString();
 }
 
+// The catch test's nozzle fields: 1 to 11 are Text1(0) to Text11(0), 12 to 18
+// Text12(0) to Text12(6).
+inline QString nozzleName(int nozzle) {
+    return nozzle <= 11 ? QStringLiteral("Text%1(0)").arg(nozzle)
+                        : QStringLiteral("Text12(%1)").arg(nozzle - 12);
+}
+
 } // namespace zelk::test
