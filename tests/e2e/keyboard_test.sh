@@ -5,7 +5,8 @@
 # entry that lands in the wrong field leaves another one empty, which brings
 # up an "Error" message, so the walk also proves the focus orders. Leaves one
 # screenshot per screen (00-menu.png ... 09-info.png), the pictures of the
-# contact sheet in docs/.
+# contact sheet in docs/, and the two charts with their examples
+# (catch-chart.png, nozzle-chart.png, nozzle-chart-density.png).
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 e2e_start_x "$2/keyboard"
@@ -64,6 +65,15 @@ next_entry Down "Nozzle Uniformity Calculator - Metric"
 fill 10 30 3 500 520 480 450 560 - - - - - - - - - - - - -
 calculated 01-nozzle-uniformity
 
+# The chart with the wear check: back over the 18 nozzles with Shift+Tab
+# (Tab into a field selects its text, so typing replaces it), a whole boom,
+# then past "Reset" to the size list, Down five times to "03 blue", and
+# back to "Calculate". Nozzles 4 and 11 come out worn, 7 to check.
+keys $(printf 'shift+Tab %.0s' $(seq 18))
+fill 600 605 595 670 610 590 520 600 605 598 680 602 596 607 600 594 603 599
+keys Tab Tab Down Down Down Down Down shift+Tab shift+Tab
+calculated catch-chart
+
 next_entry Down "Speed Calculator - Metric"
 fill 50 15
 calculated 02-speed
@@ -99,6 +109,17 @@ calculated 06-multiple-tank
 next_entry Down "Nozzle Selection - Metric"
 fill 200 6 50
 calculated 07-nozzle-selection
+
+# The chart for a denser liquid: past "Reset" to the density, 1.2, and Tab
+# on, which redraws the chart (03 at 2.50 bar); then water again, 1 l/min.
+keys Tab Tab
+fill 1.2
+sleep 0.3
+screenshot_window "$SCREEN" nozzle-chart-density
+keys shift+Tab
+fill 1.0
+sleep 0.3
+screenshot_window "$SCREEN" nozzle-chart
 
 next_entry Down "Pressure Drop - Metric"
 fill 3 1.39 1.2
