@@ -17,7 +17,9 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +31,26 @@ namespace {
 const QString kUntitled = QStringLiteral("Document - Text Editor");
 const QString kTitle = QStringLiteral("Editor");
 const QString kSaveQuestion = QStringLiteral("Do you want to save the current document");
+const QString kFindResults = QStringLiteral("Find Results");
+
+// The View menu's shortcuts, white, red and blue. They stand: a platform key
+// that would bind the same keys twice (and so fire neither) is left out.
+const QKeySequence kBackgroundKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_W),
+                                        QKeySequence(Qt::CTRL | Qt::Key_R),
+                                        QKeySequence(Qt::CTRL | Qt::Key_L)};
+
+// `fallback` for a command the platform binds no key to.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey key,
+                                 const QKeySequence& fallback = QKeySequence()) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty() && !fallback.isEmpty())
+        keys << fallback;
+    keys.removeIf([](const QKeySequence& k) {
+        return std::find(std::begin(kBackgroundKeys), std::end(kBackgroundKeys), k) !=
+               std::end(kBackgroundKeys);
+    });
+    return keys;
+}
 
 // The text control keeps paragraph and line separators; everywhere else a
 // line break is a line feed.
@@ -142,6 +164,7 @@ TextEditor::TextEditor(Services& services) : services_(services) {
     setupViewMenu();
     setupFontMenu();
     setupToolbar();
+    setupKeys();
     client_->installEventFilter(this);
 
     resize(ui::px(5580), ui::px(4290) + menuBar()->sizeHint().height());
@@ -159,10 +182,16 @@ QAction* TextEditor::addItem(QMenu* menu, const char* name, const QString& capti
 void TextEditor::setupFileMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
     menu->setObjectName(QStringLiteral("mnuFile"));
-    addItem(menu, "mnuNew", QStringLiteral("&New"), &TextEditor::newDocument);
-    addItem(menu, "mnuOpen", QStringLiteral("&Open"), &TextEditor::openDocument);
-    addItem(menu, "mnuSave", QStringLiteral("&Save"), &TextEditor::saveCommand);
-    addItem(menu, "mnuSaveAs", QStringLiteral("Save As"), &TextEditor::saveAsCommand);
+    addItem(menu, "mnuNew", QStringLiteral("&New"), &TextEditor::newDocument)
+        ->setShortcuts(StandardKeys(QKeySequence::New));
+    addItem(menu, "mnuOpen", QStringLiteral("&Open"), &TextEditor::openDocument)
+        ->setShortcuts(StandardKeys(QKeySequence::Open));
+    addItem(menu, "mnuSave", QStringLiteral("&Save"), &TextEditor::saveCommand)
+        ->setShortcuts(StandardKeys(QKeySequence::Save));
+    addItem(menu, "mnuSaveAs", QStringLiteral("Save As"), &TextEditor::saveAsCommand)
+        ->setShortcuts(
+            // Only some desktops bind Save As; the key their programs use.
+            StandardKeys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
     addItem(menu, "mnuExit", QStringLiteral("&Exit"), &TextEditor::closeWindow);
 }
 
@@ -173,6 +202,21 @@ void TextEditor::setupEditMenu() {
     copyItem_ = addItem(menu, "mnuCopy", QStringLiteral("Copy"), &TextEditor::copy);
     pasteItem_ = addItem(menu, "mnuPaste", QStringLiteral("Paste"), &TextEditor::paste);
     connect(menu, &QMenu::aboutToShow, this, &TextEditor::updateEditItems);
+
+    menu->addSeparator();
+    undoItem_ = addItem(menu, "undoItem", QStringLiteral("Undo"), &TextEditor::undo);
+    undoItem_->setShortcuts(StandardKeys(QKeySequence::Undo));
+    redoItem_ = addItem(menu, "redoItem", QStringLiteral("Redo"), &TextEditor::redo);
+    redoItem_->setShortcuts(StandardKeys(QKeySequence::Redo));
+    const QTextDocument* document = documentBox_->document();
+    undoItem_->setEnabled(document->isUndoAvailable());
+    redoItem_->setEnabled(document->isRedoAvailable());
+    connect(documentBox_, &QTextEdit::undoAvailable, undoItem_, &QAction::setEnabled);
+    connect(documentBox_, &QTextEdit::redoAvailable, redoItem_, &QAction::setEnabled);
+
+    menu->addSeparator();
+    addItem(menu, "findNextItem", QStringLiteral("Find Next"), &TextEditor::findNext)
+        ->setShortcuts(StandardKeys(QKeySequence::FindNext));
 }
 
 void TextEditor::setupViewMenu() {
@@ -180,12 +224,12 @@ void TextEditor::setupViewMenu() {
     menu->setObjectName(QStringLiteral("mnuView"));
     addItem(menu, "mnuWhiteBackground", QStringLiteral("&White Background"),
             &TextEditor::whiteBackground)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+        ->setShortcut(kBackgroundKeys[0]);
     addItem(menu, "mnuRedBackground", QStringLiteral("&Red Background"), &TextEditor::redBackground)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+        ->setShortcut(kBackgroundKeys[1]);
     addItem(menu, "mnuBlueBackground", QStringLiteral("&Blue Background"),
             &TextEditor::blueBackground)
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+        ->setShortcut(kBackgroundKeys[2]);
 }
 
 void TextEditor::setupFontMenu() {
@@ -209,6 +253,10 @@ void TextEditor::setupToolbar() {
         const char* name; // for screen readers; the buttons show no caption or tip
         void (TextEditor::*command)();
         bool separatorAfter;
+        // The commands without a menu item take their key here; New, Open
+        // and Save have theirs on the menu, and one key on two actions would
+        // fire neither. Cut, Copy and Paste are the text box's own keys.
+        QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
     };
     static constexpr Button kButtons[] = {
         {"tlbNew", icons::Kind::New, "New", &TextEditor::newDocument, false},
@@ -217,11 +265,13 @@ void TextEditor::setupToolbar() {
         {"tlbCut", icons::Kind::Cut, "Cut", &TextEditor::cut, false},
         {"tlbCopy", icons::Kind::Copy, "Copy", &TextEditor::copy, false},
         {"tlbPaste", icons::Kind::Paste, "Paste", &TextEditor::paste, true},
-        {"tlbPrint", icons::Kind::Print, "Print", &TextEditor::print, true},
-        {"tlbBold", icons::Kind::Bold, "Bold", &TextEditor::makeBold, false},
-        {"tlbItalic", icons::Kind::Italic, "Italic", &TextEditor::makeItalic, false},
-        {"tlbUnderline", icons::Kind::Underline, "Underline", &TextEditor::makeUnderline, true},
-        {"tlbFind", icons::Kind::Find, "Find", &TextEditor::find, false},
+        {"tlbPrint", icons::Kind::Print, "Print", &TextEditor::print, true, QKeySequence::Print},
+        {"tlbBold", icons::Kind::Bold, "Bold", &TextEditor::makeBold, false, QKeySequence::Bold},
+        {"tlbItalic", icons::Kind::Italic, "Italic", &TextEditor::makeItalic, false,
+         QKeySequence::Italic},
+        {"tlbUnderline", icons::Kind::Underline, "Underline", &TextEditor::makeUnderline, true,
+         QKeySequence::Underline},
+        {"tlbFind", icons::Kind::Find, "Find", &TextEditor::find, false, QKeySequence::Find},
     };
     for (const Button& b : kButtons) {
         QAction* button = toolbar_->addAction(icons::ForToolbar(b.picture), QString());
@@ -229,9 +279,21 @@ void TextEditor::setupToolbar() {
         if (QWidget* widget = toolbar_->widgetForAction(button))
             widget->setAccessibleName(QString::fromLatin1(b.name));
         connect(button, &QAction::triggered, this, b.command);
+        if (b.shortcut != QKeySequence::UnknownKey)
+            button->setShortcuts(StandardKeys(b.shortcut));
         if (b.separatorAfter)
             toolbar_->addSeparator();
     }
+}
+
+void TextEditor::setupKeys() {
+    // The text box selects all by itself while it has the focus; this is
+    // the same command from anywhere else in the window.
+    auto* selectAllKey = new QAction(this);
+    selectAllKey->setObjectName(QStringLiteral("selectAllKey"));
+    selectAllKey->setShortcuts(StandardKeys(QKeySequence::SelectAll));
+    connect(selectAllKey, &QAction::triggered, this, &TextEditor::selectAll);
+    addAction(selectAllKey);
 }
 
 void TextEditor::insertAtCaret(const QString& text) {
@@ -355,7 +417,8 @@ bool TextEditor::save() {
 
 bool TextEditor::saveAs() {
     const std::optional<QString> path = services_.platform.saveFileName(
-        this, currentFileName_, {QStringLiteral("Text Files (*.txt)")});
+        this, currentFileName_,
+        {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
     if (!path || !writeTo(*path))
         return false;
     currentFileName_ = *path;
@@ -472,22 +535,70 @@ void TextEditor::makeUnderline() {
     mergeFormat(format);
 }
 
+// Both searches go over the document's text in memory: a position in it is
+// the same position in the document, since every paragraph or line break
+// and every embedded object is one character in both. A case-insensitive
+// match is as long as the answer, so the answer's length is the selection's.
 void TextEditor::find() {
     const QString answer = services_.platform.prompt(this, QStringLiteral("Find what?"),
                                                      QStringLiteral("Enter search String"));
+    lastFindAnswer_ = answer;
     const QString text = documentText();
     const qsizetype found = text.indexOf(answer, 0, Qt::CaseInsensitive);
     // An empty answer is found at the start of any text, but not in an empty one.
     if (found < 0 || text.isEmpty()) {
-        services_.platform.message(this, QStringLiteral("Search string not found"),
-                                   QStringLiteral("Find Results"), Platform::Icon::Information);
+        notFound();
         return;
     }
+    selectFound(found, answer.size());
+}
+
+void TextEditor::findNext() {
+    if (lastFindAnswer_.isEmpty()) {
+        find();
+        return;
+    }
+    const QString text = documentText();
+    const qsizetype after = documentBox_->textCursor().selectionEnd();
+    qsizetype found = text.indexOf(lastFindAnswer_, after, Qt::CaseInsensitive);
+    if (found >= 0) {
+        selectFound(found, lastFindAnswer_.size());
+        return;
+    }
+    found = text.indexOf(lastFindAnswer_, 0, Qt::CaseInsensitive);
+    if (found < 0) {
+        notFound();
+        return;
+    }
+    selectFound(found, lastFindAnswer_.size());
+    services_.platform.message(this,
+                               QStringLiteral("No further match: found again from the start."),
+                               kFindResults, Platform::Icon::Information);
+}
+
+void TextEditor::selectFound(qsizetype position, qsizetype length) {
     QTextCursor cursor = documentBox_->textCursor();
-    cursor.setPosition(static_cast<int>(found));
-    cursor.setPosition(static_cast<int>(found + answer.size()), QTextCursor::KeepAnchor);
+    cursor.setPosition(static_cast<int>(position));
+    cursor.setPosition(static_cast<int>(position + length), QTextCursor::KeepAnchor);
     documentBox_->setTextCursor(cursor);
     documentBox_->setFocus();
+}
+
+void TextEditor::notFound() {
+    services_.platform.message(this, QStringLiteral("Search string not found"), kFindResults,
+                               Platform::Icon::Information);
+}
+
+void TextEditor::undo() {
+    documentBox_->undo();
+}
+
+void TextEditor::redo() {
+    documentBox_->redo();
+}
+
+void TextEditor::selectAll() {
+    documentBox_->selectAll();
 }
 
 void TextEditor::print() {

@@ -1,7 +1,7 @@
 // The text editor that receives the job report: one document with its file
 // (New, Open, Save, Save As and the prompt that protects unsaved changes),
-// plain-text editing through the clipboard, find, character formatting,
-// backgrounds and printing.
+// plain-text editing through the clipboard, undo and redo, find and find
+// next, character formatting, backgrounds and printing.
 #pragma once
 
 #include "kit/screen_registry.h"
@@ -59,6 +59,12 @@ public slots:
     void makeItalic();
     void makeUnderline();
     void find();
+    // The last Find answer again after the selection, once round from the
+    // start; with no answer yet it is Find.
+    void findNext();
+    void undo();
+    void redo();
+    void selectAll();
     void print();
 
 protected:
@@ -73,6 +79,8 @@ private:
     void setupToolbar();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      void (TextEditor::*slot)());
+    // Keys that are not on a menu item reach their command here.
+    void setupKeys();
 
     // The box follows the window: height first, then width.
     void fitDocumentBox();
@@ -85,6 +93,10 @@ private:
     // The document's text with its line breaks as line feeds, every other
     // character as it is (no blank for a no-break space).
     QString documentText() const;
+    // Selects `length` characters of the document from `position`, a
+    // position in documentText(), which counts as the document does.
+    void selectFound(qsizetype position, qsizetype length);
+    void notFound();
     bool writeTo(const QString& path);
     void setBackground(const QColor& color);
     // The one way character formats reach the text: merged into the
@@ -98,9 +110,12 @@ private:
     QAction* cutItem_ = nullptr;
     QAction* copyItem_ = nullptr;
     QAction* pasteItem_ = nullptr;
+    QAction* undoItem_ = nullptr;
+    QAction* redoItem_ = nullptr;
 
     QString currentFileName_;
     QColor lastColor_ = Qt::black;
+    QString lastFindAnswer_;
 };
 
 } // namespace zelk

@@ -71,6 +71,21 @@ void KeepNoDialogState() {
 
 } // namespace
 
+QString FilterExtension(const QString& filter) {
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+    const QString patterns =
+        open >= 0 && close > open ? filter.mid(open + 1, close - open - 1).trimmed() : filter;
+    if (!patterns.startsWith(QLatin1String("*.")) || patterns.contains(QLatin1Char(' ')))
+        return {};
+    const QString extension = patterns.mid(2);
+    for (const QChar c : extension)
+        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('[') ||
+            c == QLatin1Char('.'))
+            return {};
+    return extension;
+}
+
 void QtPlatform::message(QWidget* parent, const QString& text, const QString& title, Icon icon) {
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
     box.exec();
@@ -120,6 +135,14 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
+    // The dialog adds the extension before it asks about replacing, so the
+    // question names the file that is written. It follows the filter the
+    // operator picks (picking one sends filterSelected; the first is chosen
+    // at the start).
+    dialog.setDefaultSuffix(FilterExtension(filters.value(0)));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterExtension(filter)); });
     if (!preset.isEmpty())
         dialog.selectFile(preset);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -35,7 +35,10 @@ public:
     // File dialogs: the chosen full path, or nothing when cancelled. Filters
     // are Qt filter strings ("Text Files (*.txt)"), the first one selected.
     virtual std::optional<QString> openFileName(QWidget* parent, const QStringList& filters) = 0;
-    // Asks before replacing a file; the folder must exist.
+    // Asks before replacing a file; the folder must exist. A name typed
+    // without an extension gets the one of the chosen filter, when that
+    // filter has one (FilterExtension); the question and the answer are
+    // about that name.
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& preset,
                                                 const QStringList& filters) = 0;
 
@@ -58,6 +61,10 @@ public:
     // device or pipe is never replaced.
     virtual bool writeFile(const QString& path, const QByteArray& data, QString& error) = 0;
 };
+
+// The extension a filter's only pattern gives: "txt" for "Text Files
+// (*.txt)", nothing for "All Files (*)" or a filter of several patterns.
+QString FilterExtension(const QString& filter);
 
 // Qt's standard dialogs, QClipboard and QSaveFile.
 class QtPlatform : public Platform {

@@ -1,5 +1,6 @@
 #include "scripted_platform.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -31,7 +32,14 @@ std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString& p
     shown.push_back({QStringLiteral("save"), preset, {}, Icon::None});
     lastFilters = filters;
     lastSavePreset = preset;
-    return fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
+    const int filter = saveFilters.isEmpty() ? 0 : saveFilters.dequeue();
+    std::optional<QString> name = fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
+    if (!name)
+        return name;
+    const QString extension = FilterExtension(filters.value(filter));
+    if (!extension.isEmpty() && QFileInfo(*name).suffix().isEmpty())
+        *name += QLatin1Char('.') + extension;
+    return name;
 }
 
 std::optional<QColor> ScriptedPlatform::color(QWidget*, const QColor& initial) {

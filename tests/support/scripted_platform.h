@@ -23,6 +23,10 @@ public:
     QQueue<Answer> answers;                   // for askYesNoCancel
     QQueue<QString> promptAnswers;            // for prompt
     QQueue<std::optional<QString>> fileNames; // for openFileName / saveFileName
+    // For saveFileName: the filter each name is typed under (by its index;
+    // the first when none is queued). As in the dialog, a name without an
+    // extension gets the filter's.
+    QQueue<int> saveFilters;
     QQueue<std::optional<QColor>> colors;
     QQueue<std::optional<QFont>> fonts;
     QQueue<bool> printAnswers;

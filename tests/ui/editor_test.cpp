@@ -8,12 +8,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -85,6 +88,19 @@ public:
 private:
     QtPlatform qt;
 };
+
+// Every key the platform binds to a command; Save As, which only some
+// desktops bind, has Ctrl+Shift+S where the platform gives none.
+QList<QKeySequence> keysOf(QKeySequence::StandardKey command) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    if (keys.isEmpty() && command == QKeySequence::SaveAs)
+        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    return keys;
+}
+
+QKeySequence primaryKey(QKeySequence::StandardKey command) {
+    return keysOf(command).value(0);
+}
 
 bool hasInk(const QIcon& icon) {
     const QImage image = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -243,16 +259,16 @@ private slots:
         const QKeySequence none;
         QTest::newRow("new") << "mnuFile"
                              << "mnuNew"
-                             << "&New" << none;
+                             << "&New" << primaryKey(QKeySequence::New);
         QTest::newRow("open") << "mnuFile"
                               << "mnuOpen"
-                              << "&Open" << none;
+                              << "&Open" << primaryKey(QKeySequence::Open);
         QTest::newRow("save") << "mnuFile"
                               << "mnuSave"
-                              << "&Save" << none;
+                              << "&Save" << primaryKey(QKeySequence::Save);
         QTest::newRow("save_as") << "mnuFile"
                                  << "mnuSaveAs"
-                                 << "Save As" << none;
+                                 << "Save As" << primaryKey(QKeySequence::SaveAs);
         QTest::newRow("exit") << "mnuFile"
                               << "mnuExit"
                               << "&Exit" << none;
@@ -265,6 +281,15 @@ private slots:
         QTest::newRow("paste") << "mnuEdit"
                                << "mnuPaste"
                                << "Paste" << none;
+        QTest::newRow("undo") << "mnuEdit"
+                              << "undoItem"
+                              << "Undo" << primaryKey(QKeySequence::Undo);
+        QTest::newRow("redo") << "mnuEdit"
+                              << "redoItem"
+                              << "Redo" << primaryKey(QKeySequence::Redo);
+        QTest::newRow("find_next") << "mnuEdit"
+                                   << "findNextItem"
+                                   << "Find Next" << primaryKey(QKeySequence::FindNext);
         QTest::newRow("white") << "mnuView"
                                << "mnuWhiteBackground"
                                << "&White Background" << QKeySequence(Qt::CTRL | Qt::Key_W);
@@ -480,26 +505,37 @@ private slots:
         QCOMPARE(shownKinds(), (QStringList{"ask", "open"}));
     }
 
+    // Under "Text Files" a name typed without an extension gets ".txt";
+    // under "All Files" it is written as typed.
     void saveOnAnUntitledDocumentGoesThroughSaveAs_data() {
         QTest::addColumn<std::optional<QString>>("answer");
-        QTest::newRow("accepted") << std::optional<QString>("/jobs/report");
-        QTest::newRow("cancelled") << std::optional<QString>();
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("text_files_add_the_extension")
+            << std::optional<QString>("/jobs/report") << 0 << "/jobs/report.txt";
+        QTest::newRow("text_files_keep_another_extension")
+            << std::optional<QString>("/jobs/report.log") << 0 << "/jobs/report.log";
+        QTest::newRow("all_files_keep_the_name_as_typed")
+            << std::optional<QString>("/jobs/report") << 1 << "/jobs/report";
+        QTest::newRow("cancelled") << std::optional<QString>() << 0 << QString();
     }
 
     void saveOnAnUntitledDocumentGoesThroughSaveAs() {
         QFETCH(std::optional<QString>, answer);
+        QFETCH(int, filter);
+        QFETCH(QString, written);
         makeModified();
         platform().fileNames.enqueue(answer);
+        platform().saveFilters.enqueue(filter);
         click("tlbSave");
         QCOMPARE(shownKinds(), QStringList{"save"});
         QCOMPARE(platform().lastSavePreset, QString());
-        QCOMPARE(platform().lastFilters, QStringList{"Text Files (*.txt)"});
+        QCOMPARE(platform().lastFilters, (QStringList{"Text Files (*.txt)", "All Files (*)"}));
         if (answer) {
-            // The name as typed: no extension added.
-            QCOMPARE(platform().files.keys(), QStringList{*answer});
-            QCOMPARE(platform().files.value(*answer), QByteArray("typed\r\n"));
-            QCOMPARE(editor->currentFileName(), *answer);
-            QCOMPARE(editor->windowTitle(), *answer + "- Text Editor");
+            QCOMPARE(platform().files.keys(), QStringList{written});
+            QCOMPARE(platform().files.value(written), QByteArray("typed\r\n"));
+            QCOMPARE(editor->currentFileName(), written);
+            QCOMPARE(editor->windowTitle(), written + "- Text Editor");
             QVERIFY(!editor->isModified());
         } else {
             QVERIFY(platform().files.isEmpty());
@@ -1282,6 +1318,298 @@ private slots:
             QCOMPARE(QFile::exists(pdf), accept);
         }
         QCOMPARE(pdfPageCount(pdf), 3);
+    }
+
+    // ---- keys ---------------------------------------------------------------
+
+    void eachKeyRunsItsCommand_data() {
+        QTest::addColumn<int>("command"); // a QKeySequence::StandardKey
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("new") << int(QKeySequence::New) << "emptied";
+        QTest::newRow("open") << int(QKeySequence::Open) << "open";
+        QTest::newRow("save") << int(QKeySequence::Save) << "written";
+        QTest::newRow("save_as") << int(QKeySequence::SaveAs) << "save";
+        QTest::newRow("print") << int(QKeySequence::Print) << "print";
+        QTest::newRow("find") << int(QKeySequence::Find) << "prompt";
+        QTest::newRow("find_next_without_an_answer") << int(QKeySequence::FindNext) << "prompt";
+        QTest::newRow("undo") << int(QKeySequence::Undo) << "undone";
+        QTest::newRow("redo") << int(QKeySequence::Redo) << "redone";
+        QTest::newRow("select_all") << int(QKeySequence::SelectAll) << "all selected";
+        QTest::newRow("bold") << int(QKeySequence::Bold) << "bold";
+        QTest::newRow("italic") << int(QKeySequence::Italic) << "italic";
+        QTest::newRow("underline") << int(QKeySequence::Underline) << "underline";
+    }
+
+    // Every key the platform binds to the command, pressed in the text box
+    // of a titled, clean document "first" with "fi" selected. A key bound
+    // twice in the window would run neither command.
+    void eachKeyRunsItsCommand() {
+        QFETCH(int, command);
+        QFETCH(QString, effect);
+        const QList<QKeySequence> keys = keysOf(QKeySequence::StandardKey(command));
+        QVERIFY2(!keys.isEmpty(), "no key for this command");
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        for (const QKeySequence& key : keys) {
+            const QByteArray which = key.toString().toUtf8();
+            rtf->document()->setModified(false);
+            openFile(QStringLiteral("/jobs/a.txt"), "first\r\n");
+            const QString opened = rtf->toPlainText();
+            if (effect == QLatin1String("undone") || effect == QLatin1String("redone")) {
+                rtf->moveCursor(QTextCursor::End);
+                QTest::keyClicks(rtf, QStringLiteral("typed"));
+            }
+            if (effect == QLatin1String("redone"))
+                rtf->undo();
+            select(0, 2);
+            rtf->setFocus();
+            platform().shown.clear();
+
+            QTest::keySequence(rtf, key);
+
+            QString expectedText = opened;
+            QStringList expectedShown;
+            if (effect == QLatin1String("emptied")) {
+                expectedText.clear();
+                QCOMPARE(editor->windowTitle(), kUntitled);
+            } else if (effect == QLatin1String("written")) {
+                QCOMPARE(platform().files.value("/jobs/a.txt"), QByteArray("first\r\n\r\n"));
+            } else if (effect == QLatin1String("redone")) {
+                expectedText += QStringLiteral("typed");
+            } else if (effect == QLatin1String("all selected")) {
+                QCOMPARE(rtf->textCursor().selectionStart(), 0);
+                QCOMPARE(rtf->textCursor().selectionEnd(), rtf->document()->characterCount() - 1);
+            } else if (effect == QLatin1String("bold")) {
+                QCOMPARE(formatAt(0).fontWeight(), int(QFont::Bold));
+            } else if (effect == QLatin1String("italic")) {
+                QVERIFY2(formatAt(0).fontItalic(), which.constData());
+            } else if (effect == QLatin1String("underline")) {
+                QVERIFY2(formatAt(0).fontUnderline(), which.constData());
+            } else if (effect != QLatin1String("undone")) {
+                expectedShown << effect;
+            }
+            QVERIFY2(rtf->toPlainText() == expectedText, which.constData());
+            QVERIFY2(shownKinds() == expectedShown, which.constData());
+        }
+    }
+
+    // ---- undo and redo ----------------------------------------------------
+
+    void undoAndRedoAreEnabledAsTheDocumentAllows() {
+        auto* undo = editor->findChild<QAction*>(QStringLiteral("undoItem"));
+        auto* redo = editor->findChild<QAction*>(QStringLiteral("redoItem"));
+        QVERIFY(undo && redo);
+        const auto expect = [&](bool undoable, bool redoable) {
+            QCOMPARE(undo->isEnabled(), undoable);
+            QCOMPARE(redo->isEnabled(), redoable);
+        };
+        expect(false, false);
+        makeModified();
+        expect(true, false);
+        trigger("undoItem");
+        QCOMPARE(rtf->toPlainText(), QString());
+        expect(false, true);
+        trigger("redoItem");
+        QCOMPARE(rtf->toPlainText(), QStringLiteral("typed"));
+        expect(true, false);
+        // A file read, and a new document, start with nothing to undo.
+        rtf->document()->setModified(false);
+        openFile(QStringLiteral("/jobs/a.txt"), "first\r\n");
+        expect(false, false);
+        makeModified();
+        expect(true, false);
+        platform().answers.enqueue(Answer::No);
+        trigger("mnuNew");
+        QCOMPARE(rtf->toPlainText(), QString());
+        expect(false, false);
+    }
+
+    // ---- find next --------------------------------------------------------
+
+    // Where Qt's own search of the document (block by block, case-insensitive)
+    // finds `answer` after `from`; an independent check of our search.
+    QTextCursor qtFinds(const QString& answer, const QTextCursor& from) {
+        return rtf->document()->find(answer, from);
+    }
+
+    void findNextGoesThroughEveryMatchAndRoundOnce() {
+        editor->insertAtCaret(QStringLiteral("Tank one\nthe second tank, then\nthird TANK"));
+        QList<QTextCursor> matches;
+        for (QTextCursor c = qtFinds("tank", QTextCursor(rtf->document())); !c.isNull();
+             c = qtFinds("tank", c))
+            matches << c;
+        QCOMPARE(matches.size(), 3);
+        const auto expectSelected = [&](const QTextCursor& match) {
+            QCOMPARE(rtf->textCursor().selectionStart(), match.selectionStart());
+            QCOMPARE(rtf->textCursor().selectionEnd(), match.selectionEnd());
+        };
+        platform().promptAnswers.enqueue(QStringLiteral("TANK"));
+        click("tlbFind");
+        expectSelected(matches[0]);
+        trigger("findNextItem");
+        expectSelected(matches[1]);
+        trigger("findNextItem");
+        expectSelected(matches[2]);
+        QCOMPARE(shownKinds(), QStringList{"prompt"}); // no message yet
+
+        // No further match: round to the first one, and say so.
+        trigger("findNextItem");
+        expectSelected(matches[0]);
+        QCOMPARE(shownKinds(), (QStringList{"prompt", "message"}));
+        const auto& message = platform().shown.last();
+        QCOMPARE(message.text, QStringLiteral("No further match: found again from the start."));
+        QCOMPARE(message.title, QStringLiteral("Find Results"));
+        QCOMPARE(message.icon, Platform::Icon::Information);
+        // And on from there, without asking again.
+        trigger("findNextItem");
+        expectSelected(matches[1]);
+        QCOMPARE(platform().shown.size(), 2);
+    }
+
+    void findNextWithoutAnAnswerIsFind() {
+        editor->insertAtCaret(QStringLiteral("one two one"));
+        platform().promptAnswers.enqueue(QStringLiteral("one"));
+        trigger("findNextItem");
+        QCOMPARE(shownKinds(), QStringList{"prompt"});
+        QCOMPARE(platform().shown.first().text, QStringLiteral("Find what?"));
+        QCOMPARE(rtf->textCursor().selectionStart(), 0);
+        QCOMPARE(rtf->textCursor().selectionEnd(), 3);
+        trigger("findNextItem");
+        QCOMPARE(rtf->textCursor().selectionStart(), 8);
+        QCOMPARE(shownKinds(), QStringList{"prompt"});
+    }
+
+    void findNextWhenTheAnswerIsGoneSaysNotFound() {
+        editor->insertAtCaret(QStringLiteral("one tank"));
+        platform().promptAnswers.enqueue(QStringLiteral("tank"));
+        click("tlbFind");
+        rtf->setPlainText(QStringLiteral("nothing of the kind"));
+        select(2, 3);
+        platform().shown.clear();
+        trigger("findNextItem");
+        QCOMPARE(platform().messageTexts(), QStringList{"Search string not found"});
+        QCOMPARE(rtf->textCursor().selectionStart(), 2); // the selection stays
+        QCOMPARE(rtf->textCursor().selectionEnd(), 5);
+    }
+
+    // Find and Find Next search the text in memory; each place found must be
+    // the document's own over paragraphs, line breaks and pictures.
+    void findLandsOnTheTextOverParagraphsAndBreaks_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("in_the_second_paragraph") << "second";
+        QTest::newRow("after_a_line_break") << "soft";
+        QTest::newRow("after_a_picture") << "after";
+        QTest::newRow("twice") << "word";
+        QTest::newRow("in_every_paragraph_but_one") << "the";
+    }
+
+    void findLandsOnTheTextOverParagraphsAndBreaks() {
+        QFETCH(QString, answer);
+        QTextCursor cursor(rtf->document());
+        cursor.insertText(QStringLiteral("First paragraph"));
+        cursor.insertBlock();
+        cursor.insertText(QStringLiteral("second line"));
+        cursor.insertText(QString(QChar::LineSeparator));
+        cursor.insertText(QStringLiteral("soft break, then a word"));
+        cursor.insertBlock();
+        QImage picture(8, 8, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        cursor.insertImage(picture);
+        cursor.insertText(QStringLiteral(" after the picture"));
+        cursor.insertBlock();
+        cursor.insertText(QStringLiteral("and the last WORD"));
+
+        platform().promptAnswers.enqueue(answer);
+        click("tlbFind");
+        int found = 0;
+        for (QTextCursor match = qtFinds(answer, QTextCursor(rtf->document())); !match.isNull();
+             match = qtFinds(answer, match)) {
+            if (found++ > 0)
+                trigger("findNextItem");
+            QCOMPARE(rtf->textCursor().selectionStart(), match.selectionStart());
+            QCOMPARE(rtf->textCursor().selectionEnd(), match.selectionEnd());
+            QCOMPARE(rtf->textCursor().selectedText(), match.selectedText());
+        }
+        QVERIFY(found > 0);
+        QCOMPARE(platform().messageTexts(), QStringList());
+    }
+
+    // ---- the real save dialog ---------------------------------------------
+
+    void theSaveDialogWritesAndAsksAboutTheNameWithItsExtension_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("existing"); // a file already in the folder
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("askedToReplace");
+        QTest::newRow("text_files_add_the_extension") << "report" << 0 << ""
+                                                      << "report.txt" << false;
+        QTest::newRow("text_files_keep_another_extension") << "report.log" << 0 << ""
+                                                           << "report.log" << false;
+        QTest::newRow("all_files_keep_the_name") << "report" << 1 << ""
+                                                 << "report" << false;
+        QTest::newRow("replacing_asks_for_the_name_with_the_extension")
+            << "report" << 0 << "report.txt"
+            << "report.txt" << true;
+        QTest::newRow("all_files_do_not_ask_about_the_txt_file") << "report" << 1 << "report.txt"
+                                                                 << "report" << false;
+    }
+
+    void theSaveDialogWritesAndAsksAboutTheNameWithItsExtension() {
+        QFETCH(QString, typed);
+        QFETCH(int, filter);
+        QFETCH(QString, existing);
+        QFETCH(QString, written);
+        QFETCH(bool, askedToReplace);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        if (!existing.isEmpty()) {
+            QFile file(dir.filePath(existing));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        bool answered = false;
+        QString replaceQuestion;
+        QTimer replaceAnswer;
+        connect(&replaceAnswer, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            replaceAnswer.stop();
+            replaceQuestion = box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "no save dialog");
+            answered = true;
+            dialog->setDirectory(dir.path());
+            if (filter > 0) {
+                // Picked as the operator picks it, so the dialog says so.
+                auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                QVERIFY(types);
+                types->setFocus();
+                for (int i = 0; i < filter; ++i)
+                    QTest::keyClick(types, Qt::Key_Down);
+                QCOMPARE(types->currentIndex(), filter);
+            }
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(typed);
+            replaceAnswer.start(10);
+            static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+            if (dialog->isVisible())
+                dialog->reject(); // stays open only when something above failed
+        });
+        QtPlatform qt;
+        const std::optional<QString> chosen = qt.saveFileName(
+            editor, QString(),
+            {QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
+        QVERIFY(answered);
+        QCOMPARE(chosen, std::optional<QString>(dir.filePath(written)));
+        QCOMPARE(!replaceQuestion.isEmpty(), askedToReplace);
+        if (askedToReplace)
+            QVERIFY2(replaceQuestion.startsWith(written + QStringLiteral(" already exists")),
+                     qPrintable(replaceQuestion));
     }
 
     void aLongReportPrintsOnSeveralPages() {

@@ -318,8 +318,10 @@ private slots:
         const QStringList kernelBefore =
             inKernel ? QDir(targetFolder).entryList(QDir::Files | QDir::Hidden) : QStringList();
 
-        if (!viaSave)
+        if (!viaSave) {
             platform->fileNames.enqueue(target);
+            platform->saveFilters.enqueue(1); // "All Files": the name exactly as typed
+        }
         guard.arm("saving to " + target.toStdString());
         {
             std::optional<FileSizeLimit> limit;
