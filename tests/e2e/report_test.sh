@@ -8,8 +8,9 @@
 source "$(dirname "$0")/lib.sh"
 PROGRAM=$1
 e2e_start_x "$2/report"
-saved="$ARTIFACTS/job-report" # typed without an extension: none may be added
-rm -f "$saved"
+typed="$ARTIFACTS/job-report" # typed without an extension under "Text Files"
+saved="$typed.txt"
+rm -f "$typed" "$saved"
 e2e_start_program "$PROGRAM"
 
 menu=$(wait_window "Menu - Metric")
@@ -89,7 +90,7 @@ keys alt+f Down Down Down Return
 dialog=$(wait_window "Save As")
 focus_window "$dialog"
 keys ctrl+a
-type_text "$saved"
+type_text "$typed"
 keys Return
 wait_window "$saved- Text Editor" >/dev/null
 
