@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 
 #include <cmath>
@@ -59,6 +60,15 @@ void LicenseWindow::fitTextBox() {
 void LicenseWindow::closeEvent(QCloseEvent* event) {
     services_.screens.release(this);
     event->accept();
+}
+
+void LicenseWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace zelk

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -25,11 +26,35 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    const bool ownReturn = std::find(ownReturnEntries_.begin(), ownReturnEntries_.end(),
+                                     focusWidget()) != ownReturnEntries_.end();
+    if (plain && !ownReturn && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (!button)
+            button = findChild<QPushButton*>(QStringLiteral("Command1"));
+        if (button && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
 char ScreenWindow::decimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
     if (point.size() == 1 && point.at(0).unicode() < 0x80)
         return static_cast<char>(point.at(0).unicode());
     return '.';
+}
+
+void ScreenWindow::keepReturn(std::initializer_list<QLineEdit*> entries) {
+    ownReturnEntries_.insert(ownReturnEntries_.end(), entries.begin(), entries.end());
 }
 
 void ScreenWindow::bindInputs(std::initializer_list<std::pair<std::string, QWidget*>> inputs) {

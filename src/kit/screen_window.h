@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <utility>
 #include <variant>
+#include <vector>
 
 class QHBoxLayout;
 class QLayout;
@@ -42,9 +43,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter and Return press the screen's own button (Command1) from any of
+    // its entries, or the focused button; Escape closes the screen as its
+    // close box does. A control that takes these keys itself (the notes box,
+    // an open drop-down list) keeps them.
+    void keyPressEvent(QKeyEvent* event) override;
 
     // The user's decimal separator, passed into the calculations.
     static char decimalSeparator();
+
+    // Entries whose Return confirms their own panel (a chart's settings)
+    // instead of pressing the screen's button.
+    void keepReturn(std::initializer_list<QLineEdit*> entries);
 
     // Which field holds a calculation's input, by the calculation's name for it.
     void bindInputs(std::initializer_list<std::pair<std::string, QWidget*>> inputs);
@@ -96,6 +106,7 @@ protected:
 
 private:
     std::unordered_map<std::string, QWidget*> inputFields_;
+    std::vector<const QWidget*> ownReturnEntries_;
 };
 
 // Colours and sizes shared by the screens.

@@ -250,6 +250,7 @@ CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
     connect(copyButton, &QPushButton::clicked, this, &CatchTestScreen::copyChart);
     connect(sizeBox_, &QComboBox::currentIndexChanged, this, &CatchTestScreen::drawChart);
     connect(wearLimitField_, &QLineEdit::editingFinished, this, &CatchTestScreen::drawChart);
+    keepReturn({wearLimitField_});
 }
 
 void CatchTestScreen::Form_Load() {

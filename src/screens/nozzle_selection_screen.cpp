@@ -180,6 +180,7 @@ NozzleSelectionScreen::NozzleSelectionScreen(Services& services) : ScreenWindow(
     connect(resetButton, &QPushButton::clicked, this, &NozzleSelectionScreen::reset);
     for (QLineEdit* entry : {densityField_, lowestField_, highestField_})
         connect(entry, &QLineEdit::editingFinished, this, &NozzleSelectionScreen::updateChart);
+    keepReturn({densityField_, lowestField_, highestField_});
 }
 
 QGroupBox* NozzleSelectionScreen::buildChartPanel() {
