@@ -2,6 +2,8 @@
 
 #include "app/license_window.h"
 #include "app/print_report.h"
+#include "app/version.h"
+#include "editor/text_editor.h"
 #include "kit/logo.h"
 #include "kit/platform.h"
 #include "kit/screen_window.h"
@@ -17,6 +19,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -112,6 +115,7 @@ MainMenu::MainMenu(Services& services) : services_(services) {
     list_->setAccessibleName(select->text());
     select->setBuddy(list_);
     list_->viewport()->installEventFilter(this);
+    list_->installEventFilter(this);
 
     grid->addWidget(logo, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(title, 0, 1, 1, 2, Qt::AlignCenter);
@@ -125,6 +129,8 @@ MainMenu::MainMenu(Services& services) : services_(services) {
     setCentralWidget(central);
 
     connect(list_, &QListWidget::itemClicked, this, &MainMenu::runSelectedEntry);
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { bringEntryToFront(list_->row(item)); });
     connect(list_, &QListWidget::currentRowChanged, this, [this] {
         if (!mouseDown_)
             runSelectedEntry();
@@ -154,6 +160,25 @@ void MainMenu::runSelectedEntry() {
         if (item && item->isSelected())
             runEntry(index);
     }
+}
+
+void MainMenu::runCurrentEntry() {
+    QListWidgetItem* item = list_->currentItem();
+    if (!item)
+        return;
+    item->setSelected(true);
+    runSelectedEntry();
+}
+
+void MainMenu::bringEntryToFront(int index) {
+    if (index == 8) {
+        if (auto* editor = services_.screens.find<TextEditor>())
+            editor->showEditor();
+        else
+            PrintReport(services_);
+        return;
+    }
+    runEntry(index);
 }
 
 void MainMenu::runEntry(int index) {
@@ -198,8 +223,9 @@ void MainMenu::showHelp() {
 
 void MainMenu::showAbout() {
     services_.platform.message(this,
-                               QStringLiteral("Zelk Sprayer Calibration Tool, copyright 2026 "
-                                              "Zelk. All rights reserved."),
+                               QStringLiteral("Zelk Sprayer Calibration Tool %1, copyright 2026 "
+                                              "Zelk. All rights reserved.")
+                                   .arg(QLatin1String(kProgramVersion)),
                                QStringLiteral("Program Information"));
 }
 
@@ -208,6 +234,14 @@ void MainMenu::showLicense() {
 }
 
 bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            runCurrentEntry();
+            return true;
+        }
+    }
     if (watched == list_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress ||
             event->type() == QEvent::MouseButtonDblClick)

@@ -32,6 +32,11 @@ protected:
 
 private:
     void runEntry(int index);
+    // Enter and Return: the entry under the cursor, selected and run.
+    void runCurrentEntry();
+    // A double-click's first click already ran the entry; the second only
+    // brings its window back in front of the menu that click raised.
+    void bringEntryToFront(int index);
 
     Services& services_;
     QListWidget* list_;

@@ -1,12 +1,16 @@
 #include "app/license_window.h"
 #include "app/main_menu.h"
+#include "editor/text_editor.h"
 #include "screens/pressure_drop_screen.h"
+#include "screens/speed_screen.h"
 #include "ui_support.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 
 using namespace zelk;
@@ -159,6 +163,73 @@ private slots:
         QVERIFY(aboutShown.text.contains("2026") && aboutShown.text.contains("Zelk"));
         QVERIFY(!aboutShown.text.contains('\n'));
         QCOMPARE(aboutShown.title, QStringLiteral("Program Information"));
+        // The version from the build's project version.
+        QVERIFY2(aboutShown.text.contains(QLatin1String(" " ZELK_EXPECTED_VERSION ",")),
+                 qPrintable(aboutShown.text));
+    }
+
+    void enterRunsTheEntryUnderTheCursor_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("return") << int(Qt::Key_Return);
+        QTest::newRow("enter") << int(Qt::Key_Enter);
+    }
+
+    // The cursor on "Speed Calculator" without selecting it (Ctrl+Down
+    // moves only the cursor): Enter selects and opens it; Enter on an open
+    // screen's entry keeps the one window.
+    void enterRunsTheEntryUnderTheCursor() {
+        QFETCH(int, key);
+        const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        list->setFocus();
+        list->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+        QVERIFY(!list->item(2)->isSelected());
+        QVERIFY(!s->screens().find<SpeedScreen>());
+        QTest::keyClick(list, Qt::Key(key), modifiers);
+        auto* speed = s->screens().find<SpeedScreen>();
+        QVERIFY2(speed && speed->isVisible(), "Enter did not open the speed screen");
+        QVERIFY(list->item(2)->isSelected());
+        typeInto(speed, "Text1", "50");
+        QTest::keyClick(list, Qt::Key(key), modifiers);
+        QCOMPARE(s->screens().find<SpeedScreen>(), speed);
+        QCOMPARE(textOf(speed, "Text1"), QStringLiteral("50"));
+    }
+
+    // As the window system delivers a double-click: press, release, then the
+    // second press as a double-click, and its release.
+    void doubleClick(const QPoint& at) {
+        QWidget* viewport = list->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at),
+                           Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &second);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(viewport, &release);
+    }
+
+    // A double-click is a click and then a second press: the entry runs
+    // once, one window, and one report in the editor for Print Report.
+    void aDoubleClickRunsTheEntryOnce() {
+        QListWidgetItem* speedItem = list->item(2);
+        const QPoint speedAt = list->visualItemRect(speedItem).center();
+        doubleClick(speedAt);
+        auto* speed = s->screens().find<SpeedScreen>();
+        QVERIFY2(speed && speed->isVisible(), "a double-click did not open the speed screen");
+        QCOMPARE(s->screens().windows().size(), std::size_t(2));
+
+        const QPoint reportAt = list->visualItemRect(list->item(8)).center();
+        doubleClick(reportAt);
+        auto* editor = s->screens().find<TextEditor>();
+        QVERIFY2(editor && editor->isVisible(), "a double-click did not print the report");
+        auto* document = child<QTextEdit>(editor, "rtf");
+        QVERIFY(document);
+        const QString once = document->toPlainText();
+        QVERIFY(!once.isEmpty());
+        const QString firstLine = once.section('\n', 0, 0);
+        QCOMPARE(once.count(firstLine), 1);
+        // A single click afterwards prints it again, as the list always did.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, reportAt);
+        QCOMPARE(document->toPlainText().count(firstLine), 2);
     }
 
     void theLicenceWindowFollowsItsResizeRule() {
