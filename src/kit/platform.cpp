@@ -33,6 +33,37 @@ QMessageBox::Icon toQtIcon(Platform::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A message box as wide as its title needs: Qt sizes one by its text, and
+// the window manager cuts a longer title. The allowance is the title bar's
+// icon, close button and padding. A dialog, with no minimise or maximise.
+class WholeTitleMessageBox : public QMessageBox {
+public:
+    WholeTitleMessageBox(Icon icon, const QString& title, const QString& text,
+                         StandardButtons buttons, QWidget* parent)
+        : QMessageBox(icon, title, text, buttons, parent) {
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    }
+
+    int titleWidth() const {
+        QFont font = this->font();
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        return metrics.horizontalAdvance(windowTitle()) + 5 * metrics.height();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const int wanted = titleWidth();
+        if (width() < wanted) {
+            const int extra = wanted - width();
+            setFixedSize(wanted, height());
+            move(x() - extra / 2, y());
+        }
+    }
+};
+
 // Files larger than this are refused rather than exhausting memory.
 constexpr qint64 kMaxFileBytes = qint64(64) * 1024 * 1024;
 // Reads go piece by piece, so a file that reports no size (as many of the
@@ -87,14 +118,14 @@ QString FilterExtension(const QString& filter) {
 }
 
 void QtPlatform::message(QWidget* parent, const QString& text, const QString& title, Icon icon) {
-    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
+    WholeTitleMessageBox box(toQtIcon(icon), title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& text,
                                             const QString& title) {
-    QMessageBox box(QMessageBox::Warning, title, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    WholeTitleMessageBox box(QMessageBox::Warning, title, text,
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
