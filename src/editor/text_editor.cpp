@@ -1,12 +1,16 @@
 #include "editor/text_editor.h"
 
 #include "core/text_file.h"
+#include "editor/paragraph_height.h"
 #include "editor/toolbar_icons.h"
 #include "kit/platform.h"
 #include "kit/screen_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -19,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -67,6 +72,27 @@ QString WithoutCarriageReturns(QString text) {
     return text;
 }
 
+// Above this many characters an insert or a format change may take a
+// noticeable time, and says so with the busy cursor.
+constexpr qsizetype kLongInsert = 100'000;
+
+class BusyCursor {
+public:
+    explicit BusyCursor(bool busy) : busy_(busy) {
+        if (busy_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyCursor() {
+        if (busy_)
+            QApplication::restoreOverrideCursor();
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    const bool busy_;
+};
+
 void InsertPlain(QTextCursor& cursor, const QString& text) {
     if (text.isEmpty())
         cursor.removeSelectedText();
@@ -87,7 +113,22 @@ public:
         setWordWrapMode(QTextOption::WordWrap);
     }
 
+    // Asked before typed or dropped text goes in; false keeps it out.
+    std::function<bool(const QTextCursor&, const QString&)> allowInsert;
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString text = event->text();
+        const bool typing = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.isPrint() || c == QLatin1Char('\t');
+        });
+        if (typing && allowInsert && !allowInsert(textCursor(), text)) {
+            event->accept();
+            return;
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+
     QMimeData* createMimeDataFromSelection() const override {
         auto* data = new QMimeData;
         data->setText(WithLineFeeds(textCursor().selectedText()));
@@ -102,8 +143,11 @@ protected:
         QString text = source->text();
         if (text.isEmpty() && source->hasHtml())
             text = QTextDocumentFragment::fromHtml(source->html()).toPlainText();
+        text = WithoutCarriageReturns(text);
+        if (allowInsert && !allowInsert(textCursor(), text))
+            return;
         QMimeData plain;
-        plain.setText(WithoutCarriageReturns(text));
+        plain.setText(text);
         QTextEdit::insertFromMimeData(&plain);
     }
 };
@@ -154,7 +198,11 @@ TextEditor::TextEditor(Services& services) : services_(services) {
     client_ = new QWidget(this);
     setCentralWidget(client_);
 
-    documentBox_ = new RichTextBox(client_);
+    auto* box = new RichTextBox(client_);
+    box->allowInsert = [this](const QTextCursor& cursor, const QString& text) {
+        return insertFits(cursor, text);
+    };
+    documentBox_ = box;
     documentBox_->setObjectName(QStringLiteral("rtf"));
     documentBox_->setAccessibleName(QStringLiteral("Document"));
     documentBox_->setGeometry(ui::px(120), ui::px(720), ui::px(5580 - 450), ui::px(4290 - 2000));
@@ -298,6 +346,9 @@ void TextEditor::setupKeys() {
 
 void TextEditor::insertAtCaret(const QString& text) {
     QTextCursor cursor = documentBox_->textCursor();
+    if (!insertFits(cursor, text))
+        return;
+    const BusyCursor busy(text.size() > kLongInsert);
     InsertPlain(cursor, text);
     documentBox_->setTextCursor(cursor);
 }
@@ -305,8 +356,118 @@ void TextEditor::insertAtCaret(const QString& text) {
 void TextEditor::insertAfterSelection(const QString& text) {
     QTextCursor cursor = documentBox_->textCursor();
     cursor.setPosition(cursor.selectionEnd());
+    if (!insertFits(cursor, text))
+        return;
+    const BusyCursor busy(text.size() > kLongInsert);
     InsertPlain(cursor, text);
     documentBox_->setTextCursor(cursor);
+}
+
+bool TextEditor::insertFits(const QTextCursor& cursor, const QString& text) {
+    const QTextDocument* document = documentBox_->document();
+    const QFont documentFont = document->defaultFont();
+    // The text's first and last paragraphs join the paragraphs the selection
+    // starts and ends in; its longest one stands for both.
+    const QTextBlock first = document->findBlock(cursor.selectionStart());
+    const QTextBlock last = document->findBlock(cursor.selectionEnd());
+    std::vector<TextRun> joined = RunsOf(first, documentFont);
+    if (last != first) {
+        std::vector<TextRun> tail = RunsOf(last, documentFont);
+        joined.insert(joined.end(), tail.begin(), tail.end());
+    }
+    const QFont font = Face(cursor.charFormat(), documentFont);
+    QString longest;
+    double tallest = -1.0;
+    for (const QString& paragraph : WithoutCarriageReturns(text).split(QLatin1Char('\n'))) {
+        const double height = ParagraphHeightBound({{paragraph, font}}, document->textWidth());
+        if (height > tallest) {
+            tallest = height;
+            longest = paragraph;
+        }
+    }
+    joined.push_back({longest, font});
+    if (ParagraphHeightBound(joined, document->textWidth()) <= kTallestParagraphPx)
+        return true;
+    refuseTallParagraph();
+    return false;
+}
+
+bool TextEditor::formatFits(const QTextCharFormat& format) {
+    const QTextCursor cursor = documentBox_->textCursor();
+    // Without a selection only what is typed next takes the format, and
+    // typing is checked as it comes.
+    if (!cursor.hasSelection())
+        return true;
+    const QTextDocument* document = documentBox_->document();
+    const QFont documentFont = document->defaultFont();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    for (QTextBlock block = document->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        std::vector<TextRun> runs;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat changed = fragment.charFormat();
+            if (fragment.position() < end && fragment.position() + fragment.length() > start)
+                changed.merge(format);
+            runs.push_back({fragment.text(), Face(changed, documentFont)});
+        }
+        if (ParagraphHeightBound(runs, document->textWidth()) > kTallestParagraphPx) {
+            refuseTallParagraph();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TextEditor::everyParagraphFits(double widthPx) const {
+    const QTextDocument* document = documentBox_->document();
+    const QFont documentFont = document->defaultFont();
+    // The tallest line any format of the document can make: a paragraph
+    // with fewer characters than fit the limit in such lines is let through
+    // without a closer look.
+    double lineSpacing = QFontMetricsF(documentFont).lineSpacing();
+    for (const QTextFormat& format : document->allFormats())
+        if (format.isCharFormat())
+            lineSpacing =
+                std::max(lineSpacing,
+                         QFontMetricsF(Face(format.toCharFormat(), documentFont)).lineSpacing());
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        // Each fragment is bounded by its characters and three lines more,
+        // at most four lines a character.
+        if (4.0 * double(block.length() + 1) * lineSpacing <= kTallestParagraphPx)
+            continue;
+        if (ParagraphHeightBound(RunsOf(block, documentFont), widthPx) > kTallestParagraphPx)
+            return false;
+    }
+    return true;
+}
+
+// A file comes in the document's own font, one paragraph to a line.
+bool TextEditor::fileFits(const QString& content) const {
+    const QTextDocument* document = documentBox_->document();
+    const QFont font = document->defaultFont();
+    const double lineSpacing = QFontMetricsF(font).lineSpacing();
+    qsizetype start = 0;
+    while (start <= content.size()) {
+        qsizetype end = content.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = content.size();
+        if (double(end - start + 3) * lineSpacing > kTallestParagraphPx &&
+            ParagraphHeightBound({{content.mid(start, end - start), font}}, document->textWidth()) >
+                kTallestParagraphPx)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+void TextEditor::refuseTallParagraph() {
+    services_.platform.message(
+        this,
+        QStringLiteral("This would make a paragraph too tall for the editor to lay out. Choose a "
+                       "smaller font, widen the window or break the text into shorter paragraphs."),
+        kTitle, Platform::Icon::Warning);
 }
 
 void TextEditor::showEditor() {
@@ -389,9 +550,20 @@ void TextEditor::openDocument() {
     // of a large file at once, where loading alone lets it lay out the part
     // on screen first. Loading also empties the undo history, so undo
     // cannot bring the previous text back.
+    const QString content = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (!fileFits(content)) {
+        services_.platform.message(
+            this,
+            QStringLiteral("The file %1 could not be opened: it has a paragraph too long for the "
+                           "editor to lay out at this window's width.")
+                .arg(QDir::toNativeSeparators(*path)),
+            kTitle, Platform::Icon::Warning);
+        return;
+    }
+    const BusyCursor busy(content.size() > kLongInsert);
     documentBox_->setTextCursor(QTextCursor(documentBox_->document()));
     documentBox_->setCurrentCharFormat(QTextCharFormat());
-    documentBox_->setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    documentBox_->setPlainText(content);
     documentBox_->setCurrentCharFormat(QTextCharFormat());
     documentBox_->document()->setModified(false);
     currentFileName_ = *path;
@@ -460,7 +632,11 @@ void TextEditor::copy() {
 
 void TextEditor::paste() {
     QTextCursor cursor = documentBox_->textCursor();
-    InsertPlain(cursor, services_.platform.clipboardText());
+    const QString text = services_.platform.clipboardText();
+    if (!insertFits(cursor, text))
+        return;
+    const BusyCursor busy(text.size() > kLongInsert);
+    InsertPlain(cursor, text);
     documentBox_->setTextCursor(cursor);
 }
 
@@ -483,6 +659,9 @@ void TextEditor::blueBackground() {
 }
 
 void TextEditor::mergeFormat(const QTextCharFormat& format) {
+    if (!formatFits(format))
+        return;
+    const BusyCursor busy(documentBox_->textCursor().selectedText().size() > kLongInsert);
     documentBox_->mergeCurrentCharFormat(format);
 }
 
@@ -623,7 +802,25 @@ void TextEditor::fitDocumentBox() {
     const float widthTwips = static_cast<float>(client_->width() * 15) - 450.0f;
     if (widthTwips < 0.0f)
         return;
-    documentBox_->resize(static_cast<int>(std::lround(widthTwips / 15.0f)), documentBox_->height());
+    const int width = static_cast<int>(std::lround(widthTwips / 15.0f));
+    keepParagraphsLayable(width);
+    documentBox_->resize(width, documentBox_->height());
+}
+
+// A narrower box makes every paragraph taller. When that would take one
+// past what the layout can take, the lines keep the width they have and the
+// box scrolls sideways; they follow the box again once it is wide enough.
+void TextEditor::keepParagraphsLayable(int boxWidth) {
+    const double frame = documentBox_->width() - documentBox_->viewport()->width();
+    const double margins = 2.0 * documentBox_->document()->documentMargin();
+    const double lineWidth = double(boxWidth) - frame - margins;
+    if (everyParagraphFits(lineWidth)) {
+        documentBox_->setLineWrapMode(QTextEdit::WidgetWidth);
+    } else if (documentBox_->lineWrapMode() == QTextEdit::WidgetWidth) {
+        documentBox_->setLineWrapColumnOrWidth(
+            static_cast<int>(std::ceil(documentBox_->document()->textWidth())));
+        documentBox_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    }
 }
 
 } // namespace zelk

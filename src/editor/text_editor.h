@@ -12,6 +12,7 @@
 class QAction;
 class QMenu;
 class QTextCharFormat;
+class QTextCursor;
 class QTextEdit;
 class QToolBar;
 
@@ -102,6 +103,14 @@ private:
     // The one way character formats reach the text: merged into the
     // selection, or into what is typed next when nothing is selected.
     void mergeFormat(const QTextCharFormat& format);
+    // Each guards one way a paragraph grows taller, with a message when the
+    // change would take it past what the layout can take.
+    bool insertFits(const QTextCursor& cursor, const QString& text);
+    bool formatFits(const QTextCharFormat& format);
+    bool everyParagraphFits(double widthPx) const;
+    bool fileFits(const QString& content) const;
+    void keepParagraphsLayable(int boxWidth);
+    void refuseTallParagraph();
 
     Services& services_;
     QWidget* client_;

@@ -4,6 +4,8 @@
 #include "editor/toolbar_icons.h"
 #include "ui_support.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -1625,6 +1627,122 @@ private slots:
         click("tlbPrint");
         // Far more than the box shows: the lines out of view are printed too.
         QVERIFY2(pdfPageCount(pdf) >= 3, "300 lines printed on fewer than three pages");
+    }
+
+    // ---- paragraphs the layout can take -------------------------------------
+
+    // The largest size the font dialog takes, for what is typed next.
+    void chooseLargestSizeForTheCaret() {
+        platform().fonts.enqueue(QFont(QStringLiteral("DejaVu Sans"), 512));
+        trigger("mnuFontSize");
+    }
+
+    // The narrowest box the resize rule leaves: 30 twips, 2 pixels, in a
+    // window 32 pixels wide (a narrower one leaves the box as it was).
+    void narrowTheWindow() {
+        editor->resize(32, editor->height());
+        QCoreApplication::processEvents();
+        QCOMPARE(rtf->width(), 2);
+    }
+
+    // Every paragraph is laid out, and none is anywhere near the height at
+    // which the layout stops coming back.
+    void verifyLaidOut() {
+        QTextDocument* document = rtf->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            QVERIFY(document->documentLayout()->blockBoundingRect(block).height() < 4e6);
+    }
+
+    void theLargestFontInTheNarrowestBoxTakesAReportInOneStep() {
+        narrowTheWindow();
+        chooseLargestSizeForTheCaret();
+        JobRecord record;
+        record.infoCompany = "Green Acres Turf";
+        record.infoNotes = "Boom checked, two nozzles replaced.";
+        const QString report = QString::fromStdString(BuildReport(record));
+        editor->insertAfterSelection(report);
+        QCOMPARE(rtf->toPlainText(), report);
+        QVERIFY(platform().messageTexts().isEmpty());
+        verifyLaidOut();
+    }
+
+    void aParagraphTooTallForTheLayoutStaysOut_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Print Report") << "report";
+        QTest::newRow("Paste command") << "paste";
+        QTest::newRow("Ctrl+V in the box") << "keys";
+        QTest::newRow("Font Size on a long paragraph") << "font";
+    }
+
+    void aParagraphTooTallForTheLayoutStaysOut() {
+        QFETCH(QString, how);
+        // Notes typed as one paragraph of 30,000 words: some 24 million
+        // pixels of lines at 512 points in a narrow box.
+        const QString notes = QStringLiteral("ab ").repeated(30000);
+        narrowTheWindow();
+        if (how == "font") {
+            editor->insertAtCaret(notes); // in the document's own small font
+            verifyLaidOut();
+        }
+        const QString before = rtf->toPlainText();
+        if (how == "font") {
+            rtf->selectAll();
+            platform().fonts.enqueue(QFont(QStringLiteral("DejaVu Sans"), 512));
+            trigger("mnuFontSize");
+        } else {
+            chooseLargestSizeForTheCaret();
+            if (how == "report") {
+                JobRecord record;
+                record.infoNotes = notes.toStdString();
+                editor->insertAfterSelection(QString::fromStdString(BuildReport(record)));
+            } else if (how == "paste") {
+                platform().setClipboardText(notes);
+                trigger("mnuPaste");
+            } else {
+                QApplication::clipboard()->setText(notes);
+                QTest::keyClick(rtf, Qt::Key_V, Qt::ControlModifier);
+            }
+        }
+        QCOMPARE(rtf->toPlainText(), before);
+        const QStringList messages = platform().messageTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("too tall")),
+                 qPrintable(messages.first()));
+        verifyLaidOut();
+    }
+
+    void aFileWithAParagraphTooLongToLayOutIsNotOpened() {
+        narrowTheWindow();
+        startTitled();
+        // One line of thirty megabytes of words.
+        platform().files.insert(QStringLiteral("/jobs/one-line.txt"),
+                                QByteArray("ab ").repeated(10000000));
+        platform().fileNames.enqueue(QStringLiteral("/jobs/one-line.txt"));
+        trigger("mnuOpen");
+        QCOMPARE(editor->currentFileName(), QStringLiteral("/jobs/a.txt"));
+        QCOMPARE(rtf->toPlainText(), QStringLiteral("first\n"));
+        const QStringList messages = platform().messageTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("one-line.txt")),
+                 qPrintable(messages.first()));
+    }
+
+    void narrowingTheBoxKeepsLongParagraphsLayable() {
+        editor->resize(1500, editor->height());
+        QCoreApplication::processEvents();
+        QTextCharFormat large;
+        large.setFontPointSize(200);
+        rtf->mergeCurrentCharFormat(large);
+        editor->insertAtCaret(QStringLiteral("ab ").repeated(15000));
+        QVERIFY(platform().messageTexts().isEmpty());
+        QCOMPARE(rtf->lineWrapMode(), QTextEdit::WidgetWidth);
+        narrowTheWindow();
+        // The lines keep a width they can be laid out at; the box scrolls.
+        QCOMPARE(rtf->lineWrapMode(), QTextEdit::FixedPixelWidth);
+        verifyLaidOut();
+        editor->resize(1500, editor->height());
+        QCoreApplication::processEvents();
+        QCOMPARE(rtf->lineWrapMode(), QTextEdit::WidgetWidth);
     }
 };
 

@@ -1,0 +1,33 @@
+// How tall a paragraph may grow. Qt's document layout stops coming back
+// once one paragraph is laid out taller than about 2^23 pixels (8,388,608:
+// a long paragraph in a large font in a narrow box), while any number of
+// shorter paragraphs lay out. The editor therefore refuses whatever would
+// let an upper bound of a paragraph's height pass half of that.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <vector>
+
+class QTextBlock;
+
+namespace zelk {
+
+inline constexpr double kTallestParagraphPx = 4'000'000.0;
+
+// A stretch of a paragraph in one font.
+struct TextRun {
+    QString text;
+    QFont font;
+};
+
+// An upper bound of the height of a paragraph made of `runs`, its lines
+// broken between words (at Unicode line-break opportunities) within
+// `widthPx`. Cheap for every paragraph that could not come near the limit.
+double ParagraphHeightBound(const std::vector<TextRun>& runs, double widthPx);
+
+// The paragraph as runs, each fragment in its own font.
+std::vector<TextRun> RunsOf(const QTextBlock& block, const QFont& documentFont);
+
+} // namespace zelk
