@@ -19,6 +19,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFontDatabase>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -370,8 +371,12 @@ public:
             break;
         }
         default: {
-            QFont f(pick(2) ? QStringLiteral("DejaVu Serif") : QStringLiteral("No Such Face"));
-            f.setPointSizeF(std::array{1.0, 8.0, 12.0, 36.0, 200.0}[pick(5)]);
+            // What the real dialog can return: a family it lists and a size
+            // its size field takes (1 to 512).
+            static const QStringList families = QFontDatabase::families();
+            QFont f(families.isEmpty() ? QStringLiteral("DejaVu Serif")
+                                       : families.at(pick(int(families.size()))));
+            f.setPointSizeF(std::array{1.0, 8.0, 12.0, 36.0, 200.0, 512.0}[pick(6)]);
             f.setBold(pick(2));
             f.setItalic(pick(2));
             chosen = f;
@@ -944,6 +949,7 @@ private slots:
         int messages = 0;
         qint64 slowest = 0;
         QString slowestAction;
+        std::vector<std::pair<qint64, QString>> slowestFive;
         QElapsedTimer total;
         total.start();
         for (int i = 0; i < count; ++i) {
@@ -983,6 +989,15 @@ private slots:
                 slowest = elapsed;
                 slowestAction = what;
             }
+            // The five slowest, for a long walk's report.
+            if (slowestFive.size() < 5 || elapsed > slowestFive.back().first) {
+                slowestFive.emplace_back(elapsed,
+                                         QStringLiteral("action %1: %2").arg(i + 1).arg(what));
+                std::sort(slowestFive.begin(), slowestFive.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+                if (slowestFive.size() > 5)
+                    slowestFive.pop_back();
+            }
 
             if (elapsed > std::chrono::milliseconds(kActionBound).count())
                 QFAIL(qPrintable(failure(i, count, QStringLiteral("it took %1 ms").arg(elapsed))));
@@ -1007,6 +1022,10 @@ private slots:
               "%zu of %zu entries, buttons and commands offered were used",
               count, acted, total.elapsed(), slowest, qPrintable(slowestAction), messages,
               used.size(), offered.size());
+        QStringList slowList;
+        for (const auto& [ms, action] : slowestFive)
+            slowList << QStringLiteral("%1 ms (%2)").arg(ms).arg(action);
+        qInfo("slowest actions: %s", qPrintable(slowList.join(QStringLiteral("; "))));
         qInfo("actions: %s", qPrintable(kinds.join(QStringLiteral(", "))));
         qInfo("questions answered: %s", qPrintable(questions.join(QStringLiteral(", "))));
         // A whole walk must have reached every window and used everything it
