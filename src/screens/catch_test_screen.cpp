@@ -253,6 +253,13 @@ CatchTestScreen::CatchTestScreen(Services& services) : ScreenWindow(services) {
     keepReturn({wearLimitField_});
 }
 
+CatchTestScreen::~CatchTestScreen() {
+    // Closing the window takes the focus from the wear limit, whose
+    // editingFinished would then reach a screen already half destroyed.
+    wearLimitField_->disconnect(this);
+    sizeBox_->disconnect(this);
+}
+
 void CatchTestScreen::Form_Load() {
     ClearNozzleGroup(services_.record);
 }

@@ -20,6 +20,7 @@ class CatchTestScreen : public ScreenWindow {
 
 public:
     explicit CatchTestScreen(Services& services);
+    ~CatchTestScreen() override;
 
     void Form_Load() override;
     void Form_Unload() override;

@@ -183,6 +183,13 @@ NozzleSelectionScreen::NozzleSelectionScreen(Services& services) : ScreenWindow(
     keepReturn({densityField_, lowestField_, highestField_});
 }
 
+NozzleSelectionScreen::~NozzleSelectionScreen() {
+    // Closing the window takes the focus from an entry, whose editingFinished
+    // would then reach a screen already half destroyed.
+    for (QLineEdit* entry : {densityField_, lowestField_, highestField_})
+        entry->disconnect(this);
+}
+
 QGroupBox* NozzleSelectionScreen::buildChartPanel() {
     auto* panel = new QGroupBox(QStringLiteral("Nozzle chart"), this);
     panel->setObjectName(QStringLiteral("nozzleChart"));

@@ -16,6 +16,7 @@ class NozzleSelectionScreen : public ScreenWindow {
 
 public:
     explicit NozzleSelectionScreen(Services& services);
+    ~NozzleSelectionScreen() override;
 
     void Form_Load() override;
     void Form_Unload() override;
