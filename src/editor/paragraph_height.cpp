@@ -1,5 +1,7 @@
 #include "editor/paragraph_height.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
@@ -43,7 +45,29 @@ double LinesOf(const QString& text, const QFont& font, double lineSpacing, doubl
     return std::min(byBreaks, 2.0 * std::ceil(advance / widthPx) + 1.0);
 }
 
+// A glyph the font lacks comes from another installed family, whose lines
+// may be taller (a math font's are nearly three times the size): the
+// tallest line per pixel of size among the installed families, measured
+// once.
+double TallestLinePerPixel() {
+    static const double ratio = [] {
+        double tallest = 1.5;
+        for (const QString& family : QFontDatabase::families()) {
+            QFont font(family);
+            font.setPixelSize(100);
+            tallest = std::max(tallest, QFontMetricsF(font).lineSpacing() / 100.0);
+        }
+        return tallest;
+    }();
+    return ratio;
+}
+
 } // namespace
+
+double LineSpacingBound(const QFont& font) {
+    return std::max(QFontMetricsF(font).lineSpacing(),
+                    TallestLinePerPixel() * double(QFontInfo(font).pixelSize()));
+}
 
 double ParagraphHeightBound(const std::vector<TextRun>& runs, double widthPx) {
     // A line is as tall as the tallest run on it; each run is given the
@@ -51,7 +75,7 @@ double ParagraphHeightBound(const std::vector<TextRun>& runs, double widthPx) {
     // neighbours, at its own height.
     double height = 0.0;
     for (const TextRun& run : runs) {
-        const double lineSpacing = QFontMetricsF(run.font).lineSpacing();
+        const double lineSpacing = LineSpacingBound(run.font);
         height += (LinesOf(run.text, run.font, lineSpacing, widthPx) + 2.0) * lineSpacing;
     }
     return height;

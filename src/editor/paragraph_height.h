@@ -27,6 +27,10 @@ struct TextRun {
 // `widthPx`. Cheap for every paragraph that could not come near the limit.
 double ParagraphHeightBound(const std::vector<TextRun>& runs, double widthPx);
 
+// An upper bound of the height of a line in `font`, whichever installed
+// family its glyphs come from.
+double LineSpacingBound(const QFont& font);
+
 // The paragraph as runs, each fragment in its own font.
 std::vector<TextRun> RunsOf(const QTextBlock& block, const QFont& documentFont);
 

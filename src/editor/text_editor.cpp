@@ -426,12 +426,11 @@ bool TextEditor::everyParagraphFits(double widthPx) const {
     // The tallest line any format of the document can make: a paragraph
     // with fewer characters than fit the limit in such lines is let through
     // without a closer look.
-    double lineSpacing = QFontMetricsF(documentFont).lineSpacing();
+    double lineSpacing = LineSpacingBound(documentFont);
     for (const QTextFormat& format : document->allFormats())
         if (format.isCharFormat())
             lineSpacing =
-                std::max(lineSpacing,
-                         QFontMetricsF(Face(format.toCharFormat(), documentFont)).lineSpacing());
+                std::max(lineSpacing, LineSpacingBound(Face(format.toCharFormat(), documentFont)));
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         // Each fragment is bounded by its characters and three lines more,
         // at most four lines a character.
@@ -447,7 +446,7 @@ bool TextEditor::everyParagraphFits(double widthPx) const {
 bool TextEditor::fileFits(const QString& content) const {
     const QTextDocument* document = documentBox_->document();
     const QFont font = document->defaultFont();
-    const double lineSpacing = QFontMetricsF(font).lineSpacing();
+    const double lineSpacing = LineSpacingBound(font);
     qsizetype start = 0;
     while (start <= content.size()) {
         qsizetype end = content.indexOf(QLatin1Char('\n'), start);
