@@ -18,12 +18,6 @@ using namespace zelk::bench;
 
 namespace {
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n == 0 ? 0.0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
-}
-
 // A whole boom with worn, blocked and out-of-band nozzles, so every part of
 // the chart is drawn.
 CatchChartModel Boom() {

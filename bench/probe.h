@@ -12,10 +12,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <vector>
 
 namespace zelk::bench {
 
@@ -23,6 +25,13 @@ inline std::int64_t monotonicNs() {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return std::int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// The middle of the measured values (the mean of the two middle ones).
+inline double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0.0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
 // One "name value" line on standard output, read by the driver.

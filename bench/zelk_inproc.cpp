@@ -30,12 +30,6 @@ using namespace zelk::bench;
 
 namespace {
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n == 0 ? 0.0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
-}
-
 // Says where a run gave up, since the driver shows only the status.
 int fail(int status, int line) {
     std::fprintf(stderr, "bench_zelk_inproc gave up at line %d\n", line);
