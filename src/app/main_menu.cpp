@@ -2,6 +2,7 @@
 
 #include "app/license_window.h"
 #include "app/print_report.h"
+#include "app/user_guide.h"
 #include "app/version.h"
 #include "editor/text_editor.h"
 #include "kit/logo.h"
@@ -67,6 +68,11 @@ MainMenu::MainMenu(Services& services) : services_(services) {
     connect(contact, &QAction::triggered, this, &MainMenu::showHelp);
     connect(about, &QAction::triggered, this, &MainMenu::showAbout);
     connect(license, &QAction::triggered, this, &MainMenu::showLicense);
+    // After the three commands of the menu bar, with the desktop's help key.
+    auto* guide = menuBar()->addAction(QStringLiteral("User Guide"));
+    guide->setObjectName(QStringLiteral("userGuideCommand"));
+    guide->setShortcut(QKeySequence::HelpContents);
+    connect(guide, &QAction::triggered, this, &MainMenu::showUserGuide);
 
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
@@ -231,6 +237,10 @@ void MainMenu::showAbout() {
 
 void MainMenu::showLicense() {
     services_.screens.show<LicenseWindow>();
+}
+
+void MainMenu::showUserGuide() {
+    services_.screens.show<UserGuide>();
 }
 
 bool MainMenu::eventFilter(QObject* watched, QEvent* event) {

@@ -1,4 +1,5 @@
-// The main menu: the nine functions of a spray job, and Help, About, License.
+// The main menu: the nine functions of a spray job, and Help, About,
+// License and the User Guide.
 #pragma once
 
 #include "kit/screen_registry.h"
@@ -25,6 +26,7 @@ public slots:
     void showHelp();
     void showAbout();
     void showLicense();
+    void showUserGuide();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main_menu.h"
+#include "app/user_guide.h"
 #include "kit/logo.h"
 #include "screens/catch_test_screen.h"
 #include "screens/multiple_tank_screen.h"
@@ -15,11 +16,11 @@ namespace zelk {
 Program::Program()
     : ownedPlatform_(std::make_unique<QtPlatform>()), platform_(*ownedPlatform_),
       screens_(record_, platform_) {
-    screens_.setOnCreated([this](QWidget& screen) { connectHandOffs(screen); });
+    screens_.setOnCreated([this](QWidget& screen) { prepare(screen); });
 }
 
 Program::Program(Platform& platform) : platform_(platform), screens_(record_, platform_) {
-    screens_.setOnCreated([this](QWidget& screen) { connectHandOffs(screen); });
+    screens_.setOnCreated([this](QWidget& screen) { prepare(screen); });
 }
 
 Program::~Program() = default;
@@ -28,7 +29,17 @@ void Program::start() {
     // One icon for every window, painted once: windows without their own
     // take the application's.
     QGuiApplication::setWindowIcon(Logo::icon());
+    QCoreApplication::instance()->installEventFilter(&placer_);
+    placer_.setAnchor(&screens_.get<MainMenu>());
+    screens_.setBeforeFirstShow([this](QWidget& window) { placer_.placeBeforeShow(window); });
     screens_.show<MainMenu>();
+}
+
+void Program::prepare(QWidget& screen) {
+    // The menu's own User Guide command carries F1 there.
+    if (!qobject_cast<MainMenu*>(&screen))
+        AddUserGuideKey(screen, screens_);
+    connectHandOffs(screen);
 }
 
 void Program::connectHandOffs(QWidget& screen) {

@@ -8,6 +8,7 @@
 #include "core/job_record.h"
 #include "kit/platform.h"
 #include "kit/screen_registry.h"
+#include "kit/window_placer.h"
 
 #include <QWidget>
 
@@ -25,7 +26,8 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Creates and shows the main menu.
+    // Creates and shows the main menu; from then on every window opens on
+    // screen, and the menu's windows beside it.
     void start();
 
     JobRecord& jobRecord() { return record_; }
@@ -33,6 +35,8 @@ public:
     Platform& platform() { return platform_; }
 
 private:
+    // Every new window: F1 for the user guide, and its hand-offs.
+    void prepare(QWidget& screen);
     // Speed and catch test into the rate screen, tank mix into the multiple
     // tank screen; a receiving screen that does not exist is created hidden.
     void connectHandOffs(QWidget& screen);
@@ -41,6 +45,7 @@ private:
     Platform& platform_;
     JobRecord record_;
     ScreenRegistry screens_;
+    WindowPlacer placer_;
 };
 
 } // namespace zelk

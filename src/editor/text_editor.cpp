@@ -470,11 +470,7 @@ void TextEditor::refuseTallParagraph() {
 }
 
 void TextEditor::showEditor() {
-    show();
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    services_.screens.showWindow(*this);
 }
 
 bool TextEditor::isModified() const {

@@ -29,7 +29,14 @@ std::vector<QWidget*> ScreenRegistry::windows() const {
     return result;
 }
 
+void ScreenRegistry::showWindow(QWidget& window) {
+    raise(window);
+}
+
 void ScreenRegistry::raise(QWidget& window) {
+    // The hook itself tells a first show from a window shown again.
+    if (beforeFirstShow_ && !window.isVisible())
+        beforeFirstShow_(window);
     window.show();
     if (window.isMinimized())
         window.showNormal();

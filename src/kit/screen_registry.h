@@ -66,6 +66,10 @@ public:
     // even before Qt deletes it.
     void release(QWidget* window);
 
+    // Shows a window of the registry as show() does: the way for a window
+    // to show itself.
+    void showWindow(QWidget& window);
+
     // Every screen that exists, shown or hidden.
     std::vector<QWidget*> windows() const;
 
@@ -75,12 +79,19 @@ public:
         onCreated_ = std::move(onCreated);
     }
 
+    // Called with a window just before it is shown while hidden: where the
+    // program places a window the first time it opens.
+    void setBeforeFirstShow(std::function<void(QWidget&)> beforeFirstShow) {
+        beforeFirstShow_ = std::move(beforeFirstShow);
+    }
+
 private:
-    static void raise(QWidget& window);
+    void raise(QWidget& window);
 
     std::unordered_map<std::type_index, QPointer<QWidget>> windows_;
     Services services_;
     std::function<void(QWidget&)> onCreated_;
+    std::function<void(QWidget&)> beforeFirstShow_;
 };
 
 } // namespace zelk
