@@ -14,3 +14,9 @@ cd "$shots/keyboard"
 montage -geometry '+10+10' -gravity north -tile 4x \
     -background '#d9dde3' 0*.png -alpha off -depth 8 "$root/docs/screens.png"
 echo "wrote docs/screens.png"
+# Every window at once on a 1024 x 768 display, and the user guide.
+bash "$root/tests/e2e/windows_test.sh" "$build/bin/zelk" "$shots"
+convert "$shots/windows-1024x768/every-window-1024x768.png" -alpha off -depth 8 \
+    "$root/docs/every-window.png"
+convert "$shots/windows-1024x768/user-guide.png" -alpha off -depth 8 "$root/docs/user-guide.png"
+echo "wrote docs/every-window.png and docs/user-guide.png"

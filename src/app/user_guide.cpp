@@ -18,6 +18,7 @@ UserGuide::UserGuide(Services& services) : services_(services) {
     setWindowTitle(QStringLiteral("User Guide"));
     setAccessibleName(windowTitle());
     setOpenLinks(true);
+    document()->setDocumentMargin(12);
     setHtml(guideText());
     // Wide enough for the key table, and within a 1024 x 768 screen with
     // room for the frame; the placement keeps it on smaller ones.
