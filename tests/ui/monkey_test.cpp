@@ -553,10 +553,10 @@ class MonkeyTest : public QObject {
         auto* menu = screens().find<MainMenu>();
         if (!menu || !menu->isVisible())
             return {};
-        static const char* names[] = {"Contact", "Zelk", "Licensetxt"};
+        static const char* names[] = {"Contact", "Zelk", "Licensetxt", "userGuideCommand"};
         for (const char* n : names)
             offered.insert(QStringLiteral("menu bar %1").arg(QLatin1String(n)));
-        const char* name = names[pick(3)];
+        const char* name = names[pick(4)];
         auto* action = menu->findChild<QAction*>(QString::fromLatin1(name));
         if (!action)
             return {};
