@@ -28,18 +28,23 @@ e2e_start_x() {
     for display in $(seq 90 140); do
         [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
         Xvfb ":$display" -screen 0 "${E2E_SCREEN:-1280x900x24}" -nolisten tcp >/dev/null 2>&1 &
-        E2E_PIDS+=($!)
+        local server=$!
+        E2E_PIDS+=("$server")
         export DISPLAY=":$display"
         local i
         for i in $(seq 1 50); do
+            kill -0 "$server" 2>/dev/null || break
             xdpyinfo >/dev/null 2>&1 && break
             sleep 0.1
         done
-        if xdpyinfo >/dev/null 2>&1; then
+        # Only our own server counts: a display still held by a server that
+        # is shutting down (the previous test's) answers once, then goes.
+        if kill -0 "$server" 2>/dev/null && xdpyinfo >/dev/null 2>&1; then
             break
         fi
     done
-    xdpyinfo >/dev/null 2>&1 || fail "no X server could be started"
+    kill -0 "${E2E_PIDS[-1]}" 2>/dev/null && xdpyinfo >/dev/null 2>&1 ||
+        fail "no X server could be started"
     openbox >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     sleep 0.5
