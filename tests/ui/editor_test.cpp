@@ -1668,17 +1668,24 @@ private slots:
 
     void aParagraphTooTallForTheLayoutStaysOut_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Print Report") << "report";
-        QTest::newRow("Paste command") << "paste";
-        QTest::newRow("Ctrl+V in the box") << "keys";
-        QTest::newRow("Font Size on a long paragraph") << "font";
+        QTest::addColumn<QString>("notes");
+        // Notes typed as one paragraph of 30,000 words: some 24 million
+        // pixels of lines at 512 points in a narrow box.
+        const QString words = QStringLiteral("ab ").repeated(30000);
+        QTest::newRow("Print Report") << "report" << words;
+        QTest::newRow("Paste command") << "paste" << words;
+        QTest::newRow("Ctrl+V in the box") << "keys" << words;
+        QTest::newRow("Font Size on a long paragraph") << "font" << words;
+        // Numbers the line-breaking rules join into a few unbreakable runs,
+        // which the layout still breaks at every blank: one word to a line,
+        // 4.8 million pixels.
+        QTest::newRow("Print Report of numbers")
+            << "report" << QStringLiteral("1E+40 ").repeated(6000);
     }
 
     void aParagraphTooTallForTheLayoutStaysOut() {
         QFETCH(QString, how);
-        // Notes typed as one paragraph of 30,000 words: some 24 million
-        // pixels of lines at 512 points in a narrow box.
-        const QString notes = QStringLiteral("ab ").repeated(30000);
+        QFETCH(QString, notes);
         narrowTheWindow();
         if (how == "font") {
             editor->insertAtCaret(notes); // in the document's own small font
