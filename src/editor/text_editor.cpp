@@ -6,14 +6,17 @@
 #include "kit/platform.h"
 #include "kit/screen_window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,6 +28,7 @@
 #include <cmath>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -115,9 +119,22 @@ public:
 
     // Asked before typed or dropped text goes in; false keeps it out.
     std::function<bool(const QTextCursor&, const QString&)> allowInsert;
+    // The editor's own undo and redo, for the box's keys and context menu.
+    std::function<void()> undoStep;
+    std::function<void()> redoStep;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
+        if (undoStep && event->matches(QKeySequence::Undo)) {
+            undoStep();
+            event->accept();
+            return;
+        }
+        if (redoStep && event->matches(QKeySequence::Redo)) {
+            redoStep();
+            event->accept();
+            return;
+        }
         const QString text = event->text();
         const bool typing = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
             return c.isPrint() || c == QLatin1Char('\t');
@@ -127,6 +144,24 @@ protected:
             return;
         }
         QTextEdit::keyPressEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        // The position in the document, as the box's own menu takes it.
+        const QPoint position =
+            event->pos() + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        const std::unique_ptr<QMenu> menu(createStandardContextMenu(position));
+        for (QAction* action : menu->actions()) {
+            const std::function<void()>* step =
+                action->objectName() == QLatin1String("edit-undo")   ? &undoStep
+                : action->objectName() == QLatin1String("edit-redo") ? &redoStep
+                                                                     : nullptr;
+            if (step && *step) {
+                disconnect(action, &QAction::triggered, nullptr, nullptr);
+                connect(action, &QAction::triggered, this, [step] { (*step)(); });
+            }
+        }
+        menu->exec(event->globalPos());
     }
 
     QMimeData* createMimeDataFromSelection() const override {
@@ -202,6 +237,8 @@ TextEditor::TextEditor(Services& services) : services_(services) {
     box->allowInsert = [this](const QTextCursor& cursor, const QString& text) {
         return insertFits(cursor, text);
     };
+    box->undoStep = [this] { undo(); };
+    box->redoStep = [this] { redo(); };
     documentBox_ = box;
     documentBox_->setObjectName(QStringLiteral("rtf"));
     documentBox_->setAccessibleName(QStringLiteral("Document"));
@@ -386,9 +423,23 @@ bool TextEditor::insertFits(const QTextCursor& cursor, const QString& text) {
         }
     }
     joined.push_back({longest, font});
-    if (ParagraphHeightBound(joined, document->textWidth()) <= kTallestParagraphPx)
+    const double width = document->textWidth();
+    if (ParagraphHeightBound(joined, width) > kTallestParagraphPx) {
+        refuseTallParagraph();
+        return false;
+    }
+    // The text's paragraphs all come in, the joined one among them once
+    // more; first with the bounds that come cheap, then closer.
+    const auto added = [&](double limitPx) {
+        return ParagraphHeightBound(joined, width, limitPx) +
+               PlainTextHeightBound(text, font, width, limitPx);
+    };
+    if (documentFits(added(kTallestDocumentPx), first, last) ||
+        documentFits(added(0.0), first, last)) {
+        recordWidth(width);
         return true;
-    refuseTallParagraph();
+    }
+    refuseTallDocument();
     return false;
 }
 
@@ -402,7 +453,14 @@ bool TextEditor::formatFits(const QTextCharFormat& format) {
     const QFont documentFont = document->defaultFont();
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
-    for (QTextBlock block = document->findBlock(start); block.isValid() && block.position() < end;
+    const double width = document->textWidth();
+    const QTextBlock first = document->findBlock(start);
+    QTextBlock last = first;
+    // The changed paragraphs' bounds, cheap ones and, should the document
+    // need it, closer ones.
+    double added = 0.0;
+    std::vector<std::vector<TextRun>> changedParagraphs;
+    for (QTextBlock block = first; block.isValid() && block.position() < end;
          block = block.next()) {
         std::vector<TextRun> runs;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -412,31 +470,90 @@ bool TextEditor::formatFits(const QTextCharFormat& format) {
                 changed.merge(format);
             runs.push_back({fragment.text(), Face(changed, documentFont)});
         }
-        if (ParagraphHeightBound(runs, document->textWidth()) > kTallestParagraphPx) {
+        const double height = ParagraphHeightBound(runs, width);
+        if (height > kTallestParagraphPx) {
             refuseTallParagraph();
             return false;
         }
+        added += height;
+        changedParagraphs.push_back(std::move(runs));
+        last = block;
     }
+    if (!documentFits(added, first, last)) {
+        added = 0.0;
+        for (const std::vector<TextRun>& runs : changedParagraphs)
+            added += LinearParagraphHeightBound(runs, width);
+        if (!documentFits(added, first, last)) {
+            refuseTallDocument();
+            return false;
+        }
+    }
+    recordWidth(width);
     return true;
 }
 
-bool TextEditor::everyParagraphFits(double widthPx) const {
+// The tallest line any format of the document can make.
+double TextEditor::tallestLineSpacing() const {
     const QTextDocument* document = documentBox_->document();
     const QFont documentFont = document->defaultFont();
-    // The tallest line any format of the document can make: a paragraph
-    // with fewer characters than fit the limit in such lines is let through
-    // without a closer look.
     double lineSpacing = LineSpacingBound(documentFont);
     for (const QTextFormat& format : document->allFormats())
         if (format.isCharFormat())
             lineSpacing =
                 std::max(lineSpacing, LineSpacingBound(Face(format.toCharFormat(), documentFont)));
+    return lineSpacing;
+}
+
+bool TextEditor::everyParagraphFits(double widthPx) const {
+    const QTextDocument* document = documentBox_->document();
+    const QFont documentFont = document->defaultFont();
+    // A paragraph with fewer characters than fit the limit in the tallest
+    // lines is let through without a closer look.
+    const double lineSpacing = tallestLineSpacing();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         // Each fragment is bounded by its characters and three lines more,
         // at most four lines a character.
         if (4.0 * double(block.length() + 1) * lineSpacing <= kTallestParagraphPx)
             continue;
         if (ParagraphHeightBound(RunsOf(block, documentFont), widthPx) > kTallestParagraphPx)
+            return false;
+    }
+    return true;
+}
+
+bool TextEditor::documentFits(double addedPx, const QTextBlock& first,
+                              const QTextBlock& last) const {
+    const QTextDocument* document = documentBox_->document();
+    // No line is taller than the tallest any format makes, and no paragraph
+    // has more lines than characters: most documents stop here.
+    const double byCharacters =
+        double(document->characterCount() + 2 * document->blockCount()) * tallestLineSpacing();
+    if (byCharacters + addedPx <= kTallestDocumentPx)
+        return true;
+    // Otherwise from the height the layout gives it, which lays the rest of
+    // the document out: it is below the limit, so the layout comes back.
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
+    double height = layout->documentSize().height();
+    if (first.isValid()) {
+        for (QTextBlock block = first; block.isValid(); block = block.next()) {
+            height -= layout->blockBoundingRect(block).height();
+            if (block == last)
+                break;
+        }
+    }
+    return height + addedPx <= kTallestDocumentPx;
+}
+
+bool TextEditor::documentFitsAt(double widthPx) const {
+    const QTextDocument* document = documentBox_->document();
+    const QFont documentFont = document->defaultFont();
+    if (double(document->characterCount() + 2 * document->blockCount()) * tallestLineSpacing() <=
+        kTallestDocumentPx)
+        return true;
+    double height = 2.0 * document->documentMargin();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        height += LinearParagraphHeightBound(RunsOf(block, documentFont), widthPx);
+        if (height > kTallestDocumentPx)
             return false;
     }
     return true;
@@ -466,6 +583,14 @@ void TextEditor::refuseTallParagraph() {
         this,
         QStringLiteral("This would make a paragraph too tall for the editor to lay out. Choose a "
                        "smaller font, widen the window or break the text into shorter paragraphs."),
+        kTitle, Platform::Icon::Warning);
+}
+
+void TextEditor::refuseTallDocument() {
+    services_.platform.message(
+        this,
+        QStringLiteral("This would make the document too tall for the editor to lay out. Choose "
+                       "a smaller font, widen the window or make the document shorter."),
         kTitle, Platform::Icon::Warning);
 }
 
@@ -515,6 +640,7 @@ void TextEditor::newDocument() {
     if (!maybeSave(QStringLiteral("Do you want to save the current document?"), SaveTo::NewFile))
         return;
     documentBox_->clear();
+    widestHistoryWidth_ = documentBox_->document()->textWidth();
     documentBox_->setCurrentCharFormat(QTextCharFormat());
     documentBox_->document()->setModified(false);
     setWindowTitle(kUntitled);
@@ -555,10 +681,23 @@ void TextEditor::openDocument() {
             kTitle, Platform::Icon::Warning);
         return;
     }
+    // The file replaces the whole document.
+    const QTextDocument* document = documentBox_->document();
+    if (PlainTextHeightBound(content, document->defaultFont(), document->textWidth(),
+                             kTallestDocumentPx) > kTallestDocumentPx) {
+        services_.platform.message(
+            this,
+            QStringLiteral("The file %1 could not be opened: it is too long for the editor to lay "
+                           "out at this window's width.")
+                .arg(QDir::toNativeSeparators(*path)),
+            kTitle, Platform::Icon::Warning);
+        return;
+    }
     const BusyCursor busy(content.size() > kLongInsert);
     documentBox_->setTextCursor(QTextCursor(documentBox_->document()));
     documentBox_->setCurrentCharFormat(QTextCharFormat());
     documentBox_->setPlainText(content);
+    widestHistoryWidth_ = documentBox_->document()->textWidth();
     documentBox_->setCurrentCharFormat(QTextCharFormat());
     documentBox_->document()->setModified(false);
     currentFileName_ = *path;
@@ -764,11 +903,30 @@ void TextEditor::notFound() {
 }
 
 void TextEditor::undo() {
-    documentBox_->undo();
+    stepHistory(&QTextEdit::undo);
 }
 
 void TextEditor::redo() {
-    documentBox_->redo();
+    stepHistory(&QTextEdit::redo);
+}
+
+void TextEditor::recordWidth(double widthPx) {
+    widestHistoryWidth_ = std::max(widestHistoryWidth_, widthPx);
+}
+
+// Undo and redo bring a text back as it was, which the checks let in at
+// every width its lines had: at the widest of those widths it still fits.
+// A narrower box takes the step at that width, and its lines follow the
+// box again only where the box rule lets them.
+void TextEditor::stepHistory(void (QTextEdit::*step)()) {
+    QTextDocument* document = documentBox_->document();
+    recordWidth(document->textWidth());
+    if (document->textWidth() < widestHistoryWidth_) {
+        documentBox_->setLineWrapColumnOrWidth(static_cast<int>(std::ceil(widestHistoryWidth_)));
+        documentBox_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    }
+    (documentBox_->*step)();
+    keepParagraphsLayable(documentBox_->width());
 }
 
 void TextEditor::selectAll() {
@@ -809,8 +967,9 @@ void TextEditor::keepParagraphsLayable(int boxWidth) {
     const double frame = documentBox_->width() - documentBox_->viewport()->width();
     const double margins = 2.0 * documentBox_->document()->documentMargin();
     const double lineWidth = double(boxWidth) - frame - margins;
-    if (everyParagraphFits(lineWidth)) {
+    if (everyParagraphFits(lineWidth) && documentFitsAt(lineWidth)) {
         documentBox_->setLineWrapMode(QTextEdit::WidgetWidth);
+        recordWidth(lineWidth);
     } else if (documentBox_->lineWrapMode() == QTextEdit::WidgetWidth) {
         documentBox_->setLineWrapColumnOrWidth(
             static_cast<int>(std::ceil(documentBox_->document()->textWidth())));

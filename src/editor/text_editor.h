@@ -11,6 +11,7 @@
 
 class QAction;
 class QMenu;
+class QTextBlock;
 class QTextCharFormat;
 class QTextCursor;
 class QTextEdit;
@@ -108,9 +109,20 @@ private:
     bool insertFits(const QTextCursor& cursor, const QString& text);
     bool formatFits(const QTextCharFormat& format);
     bool everyParagraphFits(double widthPx) const;
+    // The whole document, after the paragraphs from `first` to `last` give
+    // way to ones at most `addedPx` tall (none given: nothing gives way).
+    bool documentFits(double addedPx, const QTextBlock& first, const QTextBlock& last) const;
+    bool documentFitsAt(double widthPx) const;
+    double tallestLineSpacing() const;
     bool fileFits(const QString& content) const;
     void keepParagraphsLayable(int boxWidth);
     void refuseTallParagraph();
+    void refuseTallDocument();
+    // Undo or redo, at a width every text of the history fits.
+    void stepHistory(void (QTextEdit::*step)());
+    // Lines of the document (and of the texts undo and redo bring back)
+    // were laid out this wide.
+    void recordWidth(double widthPx);
 
     Services& services_;
     QWidget* client_;
@@ -125,6 +137,8 @@ private:
     QString currentFileName_;
     QColor lastColor_ = Qt::black;
     QString lastFindAnswer_;
+    // The widest the document's lines have been since its history began.
+    double widestHistoryWidth_ = 0.0;
 };
 
 } // namespace zelk

@@ -1,5 +1,6 @@
 #include "app/main_menu.h"
 #include "core/report.h"
+#include "editor/paragraph_height.h"
 #include "editor/text_editor.h"
 #include "editor/toolbar_icons.h"
 #include "ui_support.h"
@@ -180,6 +181,21 @@ class EditorTest : public QObject {
         rtf->moveCursor(QTextCursor::End);
         QTest::keyClicks(rtf, QStringLiteral("typed"));
         QVERIFY(editor->isModified());
+    }
+
+    // The whole document is laid out, and below the height at which the
+    // layout stops coming back.
+    void verifyDocumentLaidOut() {
+        QVERIFY2(rtf->document()->documentLayout()->documentSize().height() <= kTallestDocumentPx,
+                 qPrintable(
+                     QString::number(rtf->document()->documentLayout()->documentSize().height())));
+    }
+
+    void verifyRefusedAsTooTall() {
+        const QStringList messages = platform().messageTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("too tall")),
+                 qPrintable(messages.first()));
     }
 
 private slots:
@@ -1716,6 +1732,123 @@ private slots:
         QVERIFY2(messages.first().contains(QStringLiteral("too tall")),
                  qPrintable(messages.first()));
         verifyLaidOut();
+    }
+
+    // Many short paragraphs pass no paragraph limit, but lines past 8.4
+    // million pixels from the top stop the layout all the same. 10,400
+    // paragraphs of a word at 512 points are 8.3 million.
+    void aDocumentTooTallForTheLayoutStaysOut_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("insert") << "insert";
+        QTest::newRow("Paste command") << "paste";
+        QTest::newRow("Font Size on every paragraph") << "font";
+    }
+
+    void aDocumentTooTallForTheLayoutStaysOut() {
+        QFETCH(QString, how);
+        const QString text = QStringLiteral("ab\n").repeated(10400);
+        if (how == "font") {
+            editor->insertAtCaret(text); // in the document's own small font
+            QVERIFY(platform().messageTexts().isEmpty());
+            rtf->selectAll();
+        }
+        const QString before = rtf->toPlainText();
+        if (how == "font") {
+            platform().fonts.enqueue(QFont(QStringLiteral("DejaVu Sans"), 512));
+            trigger("mnuFontSize");
+        } else {
+            chooseLargestSizeForTheCaret();
+            if (how == "insert") {
+                editor->insertAtCaret(text);
+            } else {
+                platform().setClipboardText(text);
+                trigger("mnuPaste");
+            }
+        }
+        QCOMPARE(rtf->toPlainText(), before);
+        verifyRefusedAsTooTall();
+        verifyDocumentLaidOut();
+    }
+
+    // Report after report at the largest size, as a long random walk left
+    // it: each goes in whole until one would take the document too far.
+    void printReportAgainAndAgainStopsBeforeTheDocumentIsTooTall() {
+        chooseLargestSizeForTheCaret();
+        JobRecord record;
+        record.infoNotes = QStringLiteral("1E+40 ").repeated(2000).toStdString();
+        const QString report = QString::fromStdString(BuildReport(record));
+        int printed = 0;
+        while (platform().messageTexts().isEmpty() && printed < 10) {
+            editor->insertAfterSelection(report);
+            if (platform().messageTexts().isEmpty())
+                ++printed;
+            verifyDocumentLaidOut();
+        }
+        QVERIFY(printed >= 1);
+        QVERIFY(printed < 10);
+        QCOMPARE(rtf->toPlainText(), report.repeated(printed));
+        verifyRefusedAsTooTall();
+    }
+
+    // Undo and redo bring back text laid out in a wider box: in the
+    // narrowest box, 3,480 paragraphs of three words at 512 points would be
+    // 8.3 million pixels, one line each 5.5 million.
+    void undoAndRedoBringTextBackLayable_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Undo of a cut") << "undo";
+        QTest::newRow("Ctrl+Z in the box") << "keys";
+        QTest::newRow("Redo of an insert") << "redo";
+    }
+
+    void undoAndRedoBringTextBackLayable() {
+        QFETCH(QString, how);
+        editor->resize(4000, editor->height());
+        QCoreApplication::processEvents();
+        chooseLargestSizeForTheCaret();
+        const QString text = QStringLiteral("ab ab ab\n").repeated(3480);
+        editor->insertAtCaret(text);
+        QVERIFY(platform().messageTexts().isEmpty());
+        if (how == "redo") {
+            trigger("undoItem");
+        } else {
+            rtf->selectAll();
+            trigger("mnuCut");
+        }
+        QCOMPARE(rtf->toPlainText(), QString());
+        narrowTheWindow();
+        QCOMPARE(rtf->lineWrapMode(), QTextEdit::WidgetWidth);
+        if (how == "redo") {
+            trigger("redoItem");
+        } else if (how == "keys") {
+            rtf->setFocus();
+            QTest::keyClick(rtf, Qt::Key_Z, Qt::ControlModifier);
+        } else {
+            trigger("undoItem");
+        }
+        QCOMPARE(rtf->toPlainText(), text);
+        // The lines keep a width they fit at; the box scrolls.
+        QCOMPARE(rtf->lineWrapMode(), QTextEdit::FixedPixelWidth);
+        QVERIFY(platform().messageTexts().isEmpty());
+        verifyDocumentLaidOut();
+        editor->resize(4000, editor->height());
+        QCoreApplication::processEvents();
+        QCOMPARE(rtf->lineWrapMode(), QTextEdit::WidgetWidth);
+    }
+
+    void aFileTooLongToLayOutIsNotOpened() {
+        narrowTheWindow();
+        startTitled();
+        // 590,000 lines of a word: 8.3 million pixels in the narrowest box.
+        platform().files.insert(QStringLiteral("/jobs/many-lines.txt"),
+                                QByteArray("ab\r\n").repeated(590000));
+        platform().fileNames.enqueue(QStringLiteral("/jobs/many-lines.txt"));
+        trigger("mnuOpen");
+        QCOMPARE(editor->currentFileName(), QStringLiteral("/jobs/a.txt"));
+        QCOMPARE(rtf->toPlainText(), QStringLiteral("first\n"));
+        const QStringList messages = platform().messageTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("many-lines.txt")),
+                 qPrintable(messages.first()));
     }
 
     void aFileWithAParagraphTooLongToLayOutIsNotOpened() {
