@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -162,6 +163,16 @@ protected:
             }
         }
         menu->exec(event->globalPos());
+    }
+
+    // Text an input method commits comes in as typed text does.
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (allowInsert && !event->commitString().isEmpty() &&
+            !allowInsert(textCursor(), event->commitString())) {
+            event->accept();
+            return;
+        }
+        QTextEdit::inputMethodEvent(event);
     }
 
     QMimeData* createMimeDataFromSelection() const override {

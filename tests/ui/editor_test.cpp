@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -1691,6 +1692,7 @@ private slots:
         QTest::newRow("Print Report") << "report" << words;
         QTest::newRow("Paste command") << "paste" << words;
         QTest::newRow("Ctrl+V in the box") << "keys" << words;
+        QTest::newRow("an input method's text") << "input method" << words;
         QTest::newRow("Font Size on a long paragraph") << "font" << words;
         // Numbers the line-breaking rules join into a few unbreakable runs,
         // which the layout still breaks at every blank: one word to a line,
@@ -1721,6 +1723,10 @@ private slots:
             } else if (how == "paste") {
                 platform().setClipboardText(notes);
                 trigger("mnuPaste");
+            } else if (how == "input method") {
+                QInputMethodEvent commit;
+                commit.setCommitString(notes);
+                QApplication::sendEvent(rtf, &commit);
             } else {
                 QApplication::clipboard()->setText(notes);
                 QTest::keyClick(rtf, Qt::Key_V, Qt::ControlModifier);
