@@ -1,19 +1,13 @@
 #include "app/license_window.h"
 
+#include "app/resource_text.h"
 #include "kit/screen_window.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
 #include <cmath>
-
-// The resources live in a static library, so the linker keeps them only when
-// something refers to them; this reference does.
-static void initResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace zelk {
 
@@ -32,11 +26,7 @@ LicenseWindow::LicenseWindow(Services& services) : services_(services) {
 }
 
 QString LicenseWindow::licenseText() {
-    initResources();
-    QFile file(QStringLiteral(":/license.txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    return ResourceText(QStringLiteral(":/license.txt"));
 }
 
 void LicenseWindow::resizeEvent(QResizeEvent* event) {
@@ -63,8 +53,7 @@ void LicenseWindow::closeEvent(QCloseEvent* event) {
 }
 
 void LicenseWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (event->key() == Qt::Key_Escape && ui::IsUnmodified(*event)) {
         close();
         return;
     }

@@ -1,15 +1,12 @@
 #include "app/user_guide.h"
 
+#include "app/resource_text.h"
+#include "kit/screen_window.h"
+
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QKeySequence>
-
-// The resources live in a static library; this reference keeps them linked.
-static void initGuideResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace zelk {
 
@@ -26,11 +23,7 @@ UserGuide::UserGuide(Services& services) : services_(services) {
 }
 
 QString UserGuide::guideText() {
-    initGuideResources();
-    QFile file(QStringLiteral(":/user_guide.html"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    return ResourceText(QStringLiteral(":/user_guide.html"));
 }
 
 void UserGuide::closeEvent(QCloseEvent* event) {
@@ -39,8 +32,7 @@ void UserGuide::closeEvent(QCloseEvent* event) {
 }
 
 void UserGuide::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (event->key() == Qt::Key_Escape && ui::IsUnmodified(*event)) {
         close();
         return;
     }

@@ -27,7 +27,7 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool plain = ui::IsUnmodified(*event);
     if (plain && event->key() == Qt::Key_Escape) {
         close();
         return;
@@ -176,6 +176,10 @@ std::string ScreenWindow::text(const QLineEdit* field) {
 
 void ScreenWindow::setText(QLineEdit* field, const std::string& value) {
     field->setText(QString::fromStdString(value));
+}
+
+bool ui::IsUnmodified(const QKeyEvent& event) {
+    return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 double ui::FontScale(const QFont& font) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 class QHBoxLayout;
+class QKeyEvent;
 class QLayout;
 class QVBoxLayout;
 class QLabel;
@@ -123,6 +124,9 @@ inline constexpr int kRoomyLineHeight = 21;
 // How much a screen placed by position grows for its font: 1 up to the
 // roomy line height, in proportion beyond it.
 double FontScale(const QFont& font);
+// Whether a key came without Shift, Ctrl or Alt (a keypad key counts as
+// plain): the keys that press a button or close a window.
+bool IsUnmodified(const QKeyEvent& event);
 // A position or width in twips at that growth; the same as px() at 1.
 inline int px(int twips, double scale) {
     return static_cast<int>(twips * scale / 15.0);
